@@ -1,0 +1,77 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/Services.h"
+
+namespace ttt::test {
+
+// Answers input boxes from a script; an exhausted script, or std::nullopt, cancels the box.
+class FakeInputBox : public InputBox {
+ public:
+  void answer(std::optional<std::string> text) { answers_.push_back(std::move(text)); }
+  std::string ask(const std::string& prompt) override;
+  std::vector<std::string> prompts;
+
+ private:
+  std::deque<std::optional<std::string>> answers_;
+};
+
+struct ShownMessage {
+  std::string prompt;
+  int style = 0;
+  std::string title;
+  friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+// Records every message box. A test may act while the box is "open" through whileOpen.
+class FakeMessageBox : public MessageBox {
+ public:
+  void show(const std::string& prompt, int style, const std::string& title) override;
+  std::vector<ShownMessage> shown;
+  std::function<void(const ShownMessage&)> whileOpen;
+};
+
+struct LaunchedCommand {
+  std::string commandLine;
+  int windowStyle = -1;
+  friend bool operator==(const LaunchedCommand&, const LaunchedCommand&) = default;
+};
+
+class FakeLauncher : public Launcher {
+ public:
+  void run(const std::string& commandLine, int windowStyle) override {
+    launched.push_back({commandLine, windowStyle});
+  }
+  std::vector<LaunchedCommand> launched;
+};
+
+// Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.
+class ScriptedRandom : public RandomSource {
+ public:
+  explicit ScriptedRandom(unsigned seed = 1) : state_(seed) {}
+  void script(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+  void reseedFromClock() override { ++reseeds; }
+  float next() override;
+  int reseeds = 0;
+  int draws = 0;
+
+ private:
+  std::deque<float> values_;
+  unsigned long long state_;
+};
+
+// The fake services bundled, as a test fixture member.
+struct FakeServices {
+  FakeInputBox inputBox;
+  FakeMessageBox messageBox;
+  FakeLauncher launcher;
+  ScriptedRandom random;
+  Services services{inputBox, messageBox, launcher, random};
+};
+
+}  // namespace ttt::test
