@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "forms/Form.h"
+#include "forms/Navigator.h"
+
+namespace ttt {
+
+// The main menu: opens either game, or ends the program with the contact box.
+class Form3 : public Form {
+ public:
+  Form3(Services& services, Navigator& navigator);
+
+ protected:
+  void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
+
+ private:
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+  void showContactBox();
+
+  Navigator& navigator_;
+};
+
+}  // namespace ttt

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/GameForm.h"
+
+namespace ttt {
+
+// The two-player window: Player A plays "X", Player B "O", taking turns at one mouse.
+class Form1 : public GameForm {
+ public:
+  Form1(Services& services, Navigator& navigator);
+
+  // Shows the menu, then closes this window.
+  void UNLOAD1();
+
+ protected:
+  void Form_Load() override;
+  void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
+
+ private:
+  void S_Click(std::int16_t index);
+  void Timer2_Timer();
+  void Command1_Click();
+  void Command2_Click();
+  void NEWGAME();
+};
+
+}  // namespace ttt
