@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 namespace ttt {
 
 class Form;
@@ -9,7 +11,7 @@ class Form;
 // repeated, so the pump then sleeps until wake() is called (by any change of the model).
 class TimerPump {
  public:
-  TimerPump() = default;
+  TimerPump();
   ~TimerPump();
   TimerPump(const TimerPump&) = delete;
   TimerPump& operator=(const TimerPump&) = delete;
@@ -21,7 +23,7 @@ class TimerPump {
 
  private:
   struct State;
-  State* state_ = nullptr;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace ttt
