@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds everything with warnings as errors and runs every
+# test: the headless suites, the GUI tests and the end-to-end tests (each GUI or end-to-end
+# test starts an X server of its own). The exit status is CTest's.
+# The build goes to build/ in the source tree, or to $TTT_BUILD_DIR when that is set.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${TTT_BUILD_DIR:-$root/build}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build_dir" -DTTT_WERROR=ON
+cmake --build "$build_dir" --parallel "$jobs"
+
+cd "$build_dir"
+status=0
+ctest --output-on-failure --parallel "$jobs" || status=$?
+exit "$status"
