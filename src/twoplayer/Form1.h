@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "game/GameForm.h"
 
@@ -24,6 +26,13 @@ class Form1 : public GameForm {
   void Command1_Click();
   void Command2_Click();
   void NEWGAME();
+
+  void announceWinner(std::string_view nameLabel);
+  // Stops both timers, so that the outcome is announced once, then shows the result box.
+  void announce(const std::string& prompt, const std::string& title);
+  // Places the mark of the side to move when it is `mark`'s turn and the cell is free.
+  void placeIfTurn(Control& clicked, std::string_view mark, std::string_view nextSide);
+  Control& sideToMove() { return control("summa"); }
 };
 
 }  // namespace ttt
