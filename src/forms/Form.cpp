@@ -70,9 +70,13 @@ void Form::destroy() {
 void Form::tick() {
   if (!loaded_ || busy_) return;
   BusyScope busy(busy_);
+  // Only timers that were running when the tick began are due: one started by an earlier
+  // handler first fires on the next tick.
+  std::vector<bool> due;
+  for (const auto& timer : timers_) due.push_back(timer->running());
   // A handler may stop later timers, or close the window: check both before each handler.
   for (std::size_t i = 0; loaded_ && i < timers_.size(); ++i) {
-    if (!timers_[i]->running()) continue;
+    if (!due[i] || !timers_[i]->running()) continue;
     const auto handler = timerHandlers_.find(timers_[i]->name());
     if (handler != timerHandlers_.end()) handler->second();
   }
