@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "game/GameForm.h"
 
@@ -24,6 +25,12 @@ class Form2 : public GameForm {
   void Timer4_Timer();
   void Command1_Click();
   void Command2_Click();
+
+  // Stops the four timers, shows the result and, once the box is closed, counts it in the
+  // named score label (none for a tie) and ends the game.
+  void announce(std::string_view message, std::string_view counterName);
+  void playO(int index);
+  Control& turn() { return control("turn"); }
 };
 
 }  // namespace ttt
