@@ -171,6 +171,20 @@ TEST_F(FormTest, ATimerStoppedByAnEarlierHandlerMissesTheSameTick) {
   EXPECT_EQ(calls, std::vector<std::string>{"Timer1"});
 }
 
+TEST_F(FormTest, ATimerStartedByAnEarlierHandlerFirstFiresOnTheNextTick) {
+  form.onTimer("Timer1", [&] {
+    calls.push_back("Timer1");
+    form.timer("Timer3").setInterval(1);
+  });
+  form.onTimer("Timer2", [&] { form.timer("Timer2").setInterval(0); });
+  form.onTimer("Timer3", [&] { calls.push_back("Timer3"); });
+  form.show();
+  form.tick();
+  EXPECT_EQ(calls, std::vector<std::string>{"Timer1"});
+  form.tick();
+  EXPECT_EQ(calls, (std::vector<std::string>{"Timer1", "Timer1", "Timer3"}));
+}
+
 TEST_F(FormTest, AHandlerThatClosesTheWindowEndsTheTick) {
   form.onTimer("Timer1", [&] {
     calls.push_back("Timer1");
