@@ -78,12 +78,11 @@ TEST(LineTest, FullBoardWithoutALineIsATie) {
   EXPECT_TRUE(result.tieFound);
   EXPECT_FALSE(result.lineFound);
   EXPECT_TRUE(result.strikeLines.empty());
-}
 
-TEST(LineTest, BoardWithAnEmptyCellIsNoTie) {
-  const LineTestResult result = runLineTest(board({0, 2, 3, 7}, {1, 4, 5, 6}), OutcomeFlags{});
-  EXPECT_EQ(result.flags, OutcomeFlags{});
-  EXPECT_FALSE(result.tieFound);
+  // One empty cell short of full is no tie.
+  const LineTestResult notFull = runLineTest(board({0, 2, 3, 7}, {1, 4, 5, 6}), OutcomeFlags{});
+  EXPECT_EQ(notFull.flags, OutcomeFlags{});
+  EXPECT_FALSE(notFull.tieFound);
 }
 
 TEST(LineTest, ALineBeatsATieOnAFullBoard) {
@@ -119,14 +118,12 @@ TEST(LineTest, FlagsStandWhenNothingIsFound) {
   EXPECT_EQ(afterWin.flags, flags(kTrue, kFalse, kFalse));
   const LineTestResult afterTie = runLineTest(board({0}), flags(kFalse, kFalse, kTrue));
   EXPECT_EQ(afterTie.flags, flags(kFalse, kFalse, kTrue));
-}
 
-TEST(LineTest, AStandingWinBlocksTheTieCheck) {
-  // A full board with no line, but XWIN still set: the tie check needs both wins clear.
-  const LineTestResult result =
+  // A full board with no line while XWIN stands: the tie check needs both wins clear.
+  const LineTestResult fullAfterWin =
       runLineTest(board({0, 2, 3, 7, 8}, {1, 4, 5, 6}), flags(kTrue, kFalse, kFalse));
-  EXPECT_EQ(result.flags, flags(kTrue, kFalse, kFalse));
-  EXPECT_FALSE(result.tieFound);
+  EXPECT_EQ(fullAfterWin.flags, flags(kTrue, kFalse, kFalse));
+  EXPECT_FALSE(fullAfterWin.tieFound);
 }
 
 }  // namespace

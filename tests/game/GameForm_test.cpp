@@ -47,14 +47,6 @@ class GameFormTest : public ::testing::Test {
   BoardWindow open{fakes.services, navigator, GameForm::TieLocksBoard::No};
 };
 
-TEST_F(GameFormTest, AnEmptyBoardTicksWithoutAnyChange) {
-  locking.show();
-  const std::uint64_t before = locking.revision();
-  locking.tick();
-  EXPECT_EQ(locking.revision(), before);
-  EXPECT_TRUE(locking.control("Frame2").enabled());
-}
-
 TEST_F(GameFormTest, AMarkCompletingTwoLinesStrikesBothAndLocksTheBoard) {
   locking.show();
   place(locking, "X..XXX..X");
@@ -62,15 +54,6 @@ TEST_F(GameFormTest, AMarkCompletingTwoLinesStrikesBothAndLocksTheBoard) {
   EXPECT_EQ(shownStrikeLines(locking), (std::vector<int>{10, 15}));
   EXPECT_EQ(locking.flags().XWIN, kTrue);
   EXPECT_FALSE(locking.control("Frame2").enabled());
-}
-
-TEST_F(GameFormTest, TheStrikeLinesFollowTheBoardsGeometry) {
-  locking.show();
-  place(locking, ".OXOOXXOX");  // middle column of "O", right column of "X"
-  locking.tick();
-  EXPECT_EQ(shownStrikeLines(locking), (std::vector<int>{13, 14}));
-  EXPECT_EQ(locking.flags().OWIN, kTrue);
-  EXPECT_EQ(locking.flags().XWIN, kFalse);
 }
 
 TEST_F(GameFormTest, ATieLocksTheBoardOnlyWhereTheWindowSaysSo) {
