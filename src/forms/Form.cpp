@@ -52,7 +52,12 @@ void Form::build() {
 void Form::close(std::int16_t reason) {
   if (!loaded_) return;
   std::int16_t cancel = 0;
-  Form_QueryUnload(cancel, reason);
+  {
+    // The close request may open a modal box (the menu's contact box): nothing else of
+    // this window runs meanwhile.
+    BusyScope busy(busy_);
+    Form_QueryUnload(cancel, reason);
+  }
   if (cancel != 0 || !loaded_) return;
   destroy();
 }

@@ -52,6 +52,7 @@ class ProbeForm : public Form {
   using Form::stateChanged;
 
   std::function<void()> whileLoading;
+  std::function<void()> whileClosing;
   std::int16_t cancelAnswer = 0;
   std::vector<std::int16_t> closeReasons;
   int loads = 0;
@@ -64,6 +65,7 @@ class ProbeForm : public Form {
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override {
     EXPECT_EQ(cancel, 0);
     closeReasons.push_back(reason);
+    if (whileClosing) whileClosing();
     cancel = cancelAnswer;
   }
 };
@@ -232,6 +234,25 @@ TEST_F(FormTest, NothingReachesTheWindowWhileItsLoadDialogIsOpen) {
   EXPECT_EQ(ticks, 0);
   form.tick();
   EXPECT_EQ(ticks, 1);
+}
+
+TEST_F(FormTest, NothingReachesTheWindowWhileItsCloseRequestIsOpen) {
+  int ticks = 0;
+  int labelClicks = 0;
+  form.onTimer("Timer1", [&] { ++ticks; });
+  form.onClick("Label1", [&] { ++labelClicks; });
+  form.show();
+  // The close request shows a box, as the menu's does; the toolkit keeps delivering events.
+  form.whileClosing = [&] {
+    form.tick();
+    form.click("Label1");
+    form.requestClose();
+  };
+  form.requestClose();
+  EXPECT_EQ(ticks, 0);
+  EXPECT_EQ(labelClicks, 0);
+  EXPECT_EQ(form.closeReasons, (std::vector<std::int16_t>{kCloseFromControlMenu}));
+  EXPECT_FALSE(form.isLoaded());
 }
 
 TEST_F(FormTest, ClicksReachTheHandlerOfTheirControl) {
