@@ -26,9 +26,12 @@ cell_marked() {
   [ "$(pixel_count "$BOARD_WINDOW" "$(cell_x "$1")" "$(cell_y "$1")" "$CELL_SIZE" "$CELL_SIZE" "$MARK_COLOUR")" -gt 0 ]
 }
 
-cell_holds_nought() {
-  pixel_mask "$BOARD_WINDOW" "$(cell_x "$1")" "$(cell_y "$1")" "$CELL_SIZE" "$CELL_SIZE" | reads_nought
+cell_mark_runs() {
+  pixel_mask "$BOARD_WINDOW" "$(cell_x "$1")" "$(cell_y "$1")" "$CELL_SIZE" "$CELL_SIZE" "$MARK_COLOUR" |
+    top_ink_runs
 }
+cell_holds_nought() { [ "$(cell_mark_runs "$1")" = 1 ]; }
+cell_holds_cross() { [ "$(cell_mark_runs "$1")" = 2 ]; }
 
 marked_cells() {
   local cell count=0

@@ -27,11 +27,12 @@ wait_until() {
   done
 }
 
-# The titles of all windows on screen, one a line.
+# The titles of all windows on screen that have one (the root window has none), one a line.
 visible_titles() {
-  local id
+  local id title
   for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    xdotool getwindowname "$id" 2>/dev/null
+    title=$(xdotool getwindowname "$id" 2>/dev/null)
+    if [ -n "$title" ]; then echo "$title"; fi
   done
 }
 
@@ -107,7 +108,8 @@ dismiss() {
 }
 
 # Pixels. pixel_count WINDOW X Y W H RRGGBB prints how many pixels have that colour;
-# pixel_mask WINDOW X Y W H prints the area's ink as rows of '#' and '.'.
+# pixel_mask WINDOW X Y W H [RRGGBB] prints the area's ink (pixels of that colour, or all
+# that differ from the background) as rows of '#' and '.'.
 pixel_count() { "$PIXELS" count "$@" || fail "cannot read the pixels of window $1"; }
 pixel_mask() { "$PIXELS" mask "$@" || fail "cannot read the pixels of window $1"; }
 
@@ -120,32 +122,24 @@ ink_only() {
     END { for (r = top; r <= bottom && top; r++) print substr(rows[r], left, right - left + 1) }'
 }
 
-# Whether the ink reads as the digit 1: a single run of ink in every row, and the same run
-# in every row of the middle half (the upright stroke). A 0 has two runs in its middle rows,
-# a 7 moves sideways, a 2 or a 4 has two runs somewhere.
+# Whether the ink reads as the digit 1: one run of ink in every row, and an upright stroke
+# through all of them. A 0, 2, 3, 4, 6, 8 or 9 has two runs side by side in some row; a 5 or
+# a 7 has no column inked from top to bottom.
 reads_one() {
   ink_only | awk '
-    { rows[NR] = $0 }
+    { line = $0; gsub(/#+/, "X", line); gsub(/\./, "", line); if (line != "X") split_row = 1
+      for (i = 1; i <= length($0); i++) if (substr($0, i, 1) == "#") inked[i]++ }
     END {
-      if (NR < 4) exit 1
-      for (r = 1; r <= NR; r++) {
-        n = 0; gsub(/#+/, "X", rows[r]); line = rows[r]; runs[r] = line
-        while (match(line, /X/)) { n++; line = substr(line, RSTART + 1) }
-        if (n != 1) exit 1
-      }
-      first = int(NR / 4) + 1; last = NR - int(NR / 4)
-      for (r = first + 1; r <= last; r++) if (runs[r] != runs[first]) exit 1
-      exit 0
+      if (NR < 4 || split_row) exit 1
+      for (i in inked) if (inked[i] == NR) exit 0
+      exit 1
     }'
 }
 
-# Whether the ink of a cell reads as an "O": its middle row holds two separate strokes,
-# where an "X" has one (its strokes cross there).
-reads_nought() {
-  ink_only | awk '
-    { rows[NR] = $0 }
-    END { if (NR < 4) exit 1; line = rows[int((NR + 1) / 2)]; gsub(/#+/, "X", line)
-          gsub(/\./, "", line); exit (line == "XX") ? 0 : 1 }'
+# The runs of ink in the first inked row: one for an "O" (the top of its ring), two for an
+# "X" (its two arms). Strike lines cross marks lower down and leave this row alone.
+top_ink_runs() {
+  ink_only | awk 'NR == 1 { gsub(/#+/, "X"); gsub(/\./, ""); print length($0) }'
 }
 
 # start_game: starts the program in the background; its pid is in GAME_PID.
@@ -168,8 +162,8 @@ program_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 # stop_game: ends a program that a failed test left running, and removes the scratch files.
 stop_game() {
   if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-    kill "$GAME_PID" 2>/dev/null
-    wait "$GAME_PID" 2>/dev/null
+    kill "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true
   fi
   if [ -s "$WORK/game.err" ]; then
     log "the program wrote on stderr:"

@@ -40,8 +40,8 @@ play_until_result() {
 
 start_game
 menu=$(wait_window "ORVANE'S TIC TAC TOE !") || exit 1
-log "ONE PLAYER asks the name, then shows the game with an empty score"
-press "$menu" alt+o
+log "Return on the fresh menu presses ONE PLAYER, which has the focus; it asks the name"
+press "$menu" Return
 answer_input_box "Zoe" >/dev/null || exit 1
 game=$(wait_window "SINGLE PLAYER !") || exit 1
 use_board "$game" 16 24
@@ -78,8 +78,8 @@ for cell in 0 1 2 3 4 5 6 7 8; do
 done
 if wait_until 1 window_shown "Tic Tac Toe !"; then fail "the result was announced again"; fi
 
-log "NEW GAME keeps the score; EXIT goes back to the menu and the menu's EXIT ends the program"
-press "$game" alt+n
+log "NEW GAME (clicked) keeps the score; EXIT goes back to the menu, whose EXIT ends the program"
+click "$game" 312 72
 wait_until 5 board_empty || fail "NEW GAME left marks on the board"
 score_mask "$counted" | reads_one || fail "NEW GAME changed the score"
 press "$game" alt+e

@@ -1,10 +1,11 @@
 // Reads pixels of a window on the X display, so that the end-to-end scripts can check what
 // a person would see without any hook in the program.
 //
-//   window-pixels mask  WINDOW X Y W H          one text row per pixel row: '#' where the
-//                                               pixel differs from the area's commonest
-//                                               colour (its background), '.' elsewhere
-//   window-pixels count WINDOW X Y W H RRGGBB   how many pixels have exactly that colour
+//   window-pixels mask  WINDOW X Y W H [RRGGBB]  one text row per pixel row: '#' where the
+//                                                pixel has the colour RRGGBB or, without
+//                                                one, where it differs from the area's
+//                                                commonest colour (its background)
+//   window-pixels count WINDOW X Y W H RRGGBB    how many pixels have exactly that colour
 //
 // WINDOW is an X window id as xdotool prints it; X, Y are relative to the window.
 #include <X11/Xlib.h>
@@ -57,11 +58,12 @@ unsigned long commonest(const std::vector<unsigned long>& pixels) {
   return best;
 }
 
-void printMask(const std::vector<unsigned long>& pixels, unsigned width) {
-  const unsigned long background = commonest(pixels);
+void printMask(const std::vector<unsigned long>& pixels, unsigned width, const char* ink) {
+  const bool inkGiven = ink != nullptr;
+  const unsigned long colour = inkGiven ? std::strtoul(ink, nullptr, 16) : commonest(pixels);
   std::string row;
   for (std::size_t i = 0; i < pixels.size(); ++i) {
-    row += pixels[i] == background ? '.' : '#';
+    row += (pixels[i] == colour) == inkGiven ? '#' : '.';
     if ((i + 1) % width == 0) {
       std::puts(row.c_str());
       row.clear();
@@ -70,7 +72,7 @@ void printMask(const std::vector<unsigned long>& pixels, unsigned width) {
 }
 
 int usage() {
-  std::fputs("usage: window-pixels mask WINDOW X Y W H\n"
+  std::fputs("usage: window-pixels mask WINDOW X Y W H [RRGGBB]\n"
              "       window-pixels count WINDOW X Y W H RRGGBB\n", stderr);
   return 2;
 }
@@ -79,7 +81,7 @@ int usage() {
 
 int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (!((mode == "mask" && argc == 7) || (mode == "count" && argc == 8))) {
+  if (!((mode == "mask" && (argc == 7 || argc == 8)) || (mode == "count" && argc == 8))) {
     return usage();
   }
   const Area area{static_cast<Window>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]),
@@ -101,7 +103,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (mode == "mask") {
-    printMask(pixels, area.width);
+    printMask(pixels, area.width, argc == 8 ? argv[7] : nullptr);
     return 0;
   }
   const unsigned long wanted = std::strtoul(argv[7], nullptr, 16);
