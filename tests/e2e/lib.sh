@@ -84,9 +84,11 @@ type_text() {
   xdotool key Return || fail "cannot press Return"
 }
 
-# click WINDOW X Y: a left click at X, Y inside WINDOW.
+# click WINDOW X Y: a left click at X, Y inside WINDOW. The pointer then goes to the
+# screen's corner: a message box opens where the pointer is, and there it covers no board.
 click() {
-  xdotool mousemove --window "$1" --sync "$2" "$3" click 1 || fail "cannot click $1 at $2,$3"
+  xdotool mousemove --window "$1" "$2" "$3" click 1 || fail "cannot click $1 at $2,$3"
+  xdotool mousemove 0 0 || fail "cannot move the pointer away"
 }
 
 # answer_input_box TEXT [NOT_ID]: waits for the program's input box, types TEXT and OK.
