@@ -45,6 +45,8 @@ press "$menu" Return
 answer_input_box "Zoe" >/dev/null || exit 1
 game=$(wait_window "SINGLE PLAYER !") || exit 1
 use_board "$game" 16 24
+score_drawn() { score_mask WINS | grep -q '#' && score_mask LOSSES | grep -q '#'; }
+wait_until 5 score_drawn || fail "the score box shows no counts"
 wait_until 5 board_empty || fail "the board is not empty at the start"
 zero=$(score_mask WINS)
 [ "$(score_mask LOSSES)" = "$zero" ] || fail "the two counts do not read the same at the start"
