@@ -1,6 +1,8 @@
+// GoogleTest comes before the X headers, whose macros (None, Bool) would break its own names.
+#include <gtest/gtest.h>
+
 #include <FL/Fl.H>
 #include <FL/x.H>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,16 @@
+#include "desktop/FltkInputBox.h"
+
+#include <FL/fl_ask.H>
+
+#include "desktop/DialogText.h"
+
+namespace ttt {
+
+std::string FltkInputBox::ask(const std::string& prompt) {
+  fl_message_title(kApplicationTitle);
+  // The prompt goes through "%s" so that a '%' in it is not read as a format.
+  const char* answer = fl_input("%s", nullptr, literalDialogText(prompt).c_str());
+  return answer != nullptr ? std::string(answer) : std::string();
+}
+
+}  // namespace ttt
