@@ -5,6 +5,10 @@
 
 namespace ttt {
 
+// Intervals the windows use: the shortest one runs a timer at every tick, 0 stops it.
+inline constexpr int kEveryTick = 1;
+inline constexpr int kStopped = 0;
+
 // A window's timer. Its interval is its on/off switch: 0 stopped, anything else running.
 class Timer {
  public:

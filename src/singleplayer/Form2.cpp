@@ -69,10 +69,10 @@ void Form2::S_Click(std::int16_t index) {
 void Form2::CALLCOMP() {
   const Control& moveCounter = control("LBLNUM");
   if (readLeadingNumber(moveCounter.caption()) < kRandomReplyBelow) {
-    timer("Timer3").setInterval(1);
+    timer("Timer3").setInterval(kEveryTick);
   }
   if (readLeadingNumber(moveCounter.caption()) >= kRuleReplyFrom) {
-    timer("Timer2").setInterval(1);
+    timer("Timer2").setInterval(kEveryTick);
   }
 }
 
@@ -81,10 +81,10 @@ void Form2::NEWGAME() {
   turn().setCaption(std::string(kMarkX));
   clearCells();
   control("LBLNUM").setCaption("1");
-  timer("Timer1").setInterval(1);
-  timer("Timer2").setInterval(0);
-  timer("Timer3").setInterval(0);
-  timer("Timer4").setInterval(1);
+  timer("Timer1").setInterval(kEveryTick);
+  timer("Timer2").setInterval(kStopped);
+  timer("Timer3").setInterval(kStopped);
+  timer("Timer4").setInterval(kEveryTick);
   setFlags(OutcomeFlags{});
   hideStrikeLines();
 }
@@ -94,19 +94,19 @@ void Form2::Timer2_Timer() {
   const std::optional<int> target = findReplyTarget(cells());
   if (target) {
     playO(*target);
-    timer("Timer2").setInterval(0);
+    timer("Timer2").setInterval(kStopped);
     return;
   }
   // No rule applies: the random reply moves on the next tick.
-  timer("Timer2").setInterval(0);
-  timer("Timer3").setInterval(1);
+  timer("Timer2").setInterval(kStopped);
+  timer("Timer3").setInterval(kEveryTick);
 }
 
 void Form2::Timer3_Timer() {
   // A full board gets no mark; the timer stops either way, so the tick cannot repeat.
   const std::optional<int> target = drawEmptyCell(cells(), services().random);
   if (target) playO(*target);
-  timer("Timer3").setInterval(0);
+  timer("Timer3").setInterval(kStopped);
 }
 
 void Form2::Timer4_Timer() {
@@ -118,10 +118,10 @@ void Form2::Timer4_Timer() {
 void Form2::announce(std::string_view message, std::string_view counterName) {
   // Stopped before the box opens, so no tick runs while it is open and a result is
   // announced once.
-  timer("Timer1").setInterval(0);
-  timer("Timer2").setInterval(0);
-  timer("Timer3").setInterval(0);
-  timer("Timer4").setInterval(0);
+  timer("Timer1").setInterval(kStopped);
+  timer("Timer2").setInterval(kStopped);
+  timer("Timer3").setInterval(kStopped);
+  timer("Timer4").setInterval(kStopped);
   services().messageBox.show(std::string(message), kStyleExclamation, kResultTitle);
   if (!counterName.empty()) {
     Control& counter = control(counterName);

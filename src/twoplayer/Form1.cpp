@@ -4,14 +4,6 @@
 #include "screens/Layouts.h"
 
 namespace ttt {
-namespace {
-
-// A timer's interval is its switch: the shortest interval runs it at every tick.
-constexpr int kEveryTick = 1;
-constexpr int kStopped = 0;
-
-}  // namespace
-
 Form1::Form1(Services& services, Navigator& navigator)
     : GameForm(twoPlayerLayout(), services, navigator, TieLocksBoard::Yes) {
   onArrayClick("S", [this](std::int16_t index) { S_Click(index); });
