@@ -1,186 +1,74 @@
-# Helpers for the end-to-end scripts: they drive the real program on the X display as a
-# person would (mouse, keyboard) and look at the screen only through window titles and
-# pixels. Every wait polls a condition every 0.1 s up to a bound, then fails.
-#
-# Sourced by the scripts; they set GAME (the program) and PIXELS (the window-pixels tool).
-
+# Helpers for the end-to-end scripts, which drive the real program as a person would and see
+# it only through window titles and pixels. Every wait is bounded.
 set -u
+MENU="ORVANE'S TIC TAC TOE !"
+ASK="Orvane'S Tic Tac Toe !"  # the title of the name boxes
+fail() { echo "e2e: FAILED: $*; on screen: $(windows | tr '\n' '|')" >&2; exit 1; }
 
-log() { echo "e2e: $*" >&2; }
-
-fail() {
-  log "FAILED: $*"
-  log "windows on screen: $(visible_titles | tr '\n' '|')"
-  exit 1
-}
-
-# wait_until SECONDS COMMAND...: runs COMMAND until it succeeds, at most SECONDS long.
+# wait_until SECONDS COMMAND...: retries COMMAND every 0.1 s until it succeeds or time is up.
 wait_until() {
-  local limit=$(($1 * 10)) tries=0
+  local tries=$(($1 * 10))
   shift
-  until "$@"; do
-    tries=$((tries + 1))
-    if [ "$tries" -ge "$limit" ]; then
-      return 1
-    fi
-    sleep 0.1
-  done
+  until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done
 }
-
-# The titles of all windows on screen that have one (the root window has none), one a line.
-visible_titles() {
-  local id title
-  for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    title=$(xdotool getwindowname "$id" 2>/dev/null)
-    if [ -n "$title" ]; then echo "$title"; fi
-  done
-}
-
-# Prints the ids of the windows on screen whose title is exactly TITLE. The search itself
-# ignores case and reads the title as a pattern, so each title is compared afterwards.
-windows_titled() {
+# "ID TITLE" of each titled window on screen (xdotool's own search ignores case).
+windows() {
   local id
   for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
-      echo "$id"
-    fi
-  done
+    echo "$id $(xdotool getwindowname "$id" 2>/dev/null)"
+  done | grep -v ' $'
 }
-
-window_shown() { [ -n "$(windows_titled "$1")" ]; }
-window_gone() { [ -z "$(windows_titled "$1")" ]; }
-
-# wait_window TITLE [NOT_ID]: prints the id of a window titled TITLE once it is on screen,
-# ignoring the window NOT_ID (a box of the same title that was closed just before).
-wait_window() {
-  local title=$1 not=${2:-} tries=0 id
-  while [ "$tries" -lt 100 ]; do
-    for id in $(windows_titled "$title"); do
-      if [ "$id" != "$not" ]; then
-        echo "$id"
-        return 0
-      fi
-    done
-    tries=$((tries + 1))
-    sleep 0.1
-  done
-  fail "no window titled \"$title\" appeared within 10 s"
+# window_id TITLE [NOT_ID]: the id of a window titled exactly TITLE, other than NOT_ID.
+window_id() {
+  windows | awk -v title="$1" -v not="${2:-}" '$1 != not && substr($0, index($0, " ") + 1) == title {
+    print $1; found = 1; exit } END { exit !found }'
 }
-
-wait_window_gone() {
-  wait_until 10 window_gone "$1" || fail "the window titled \"$1\" is still on screen"
-}
-
-# press WINDOW KEYS: gives WINDOW the keyboard focus and presses KEYS on the keyboard.
-press() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || fail "cannot focus window $1"
-  xdotool key --clearmodifiers "$2" || fail "cannot press $2"
-}
-
-# type_text WINDOW TEXT: types TEXT into WINDOW, then Return.
-type_text() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || fail "cannot focus window $1"
-  xdotool type --delay 20 -- "$2" || fail "cannot type \"$2\""
-  xdotool key Return || fail "cannot press Return"
-}
-
-# click WINDOW X Y: a left click at X, Y inside WINDOW. The pointer then goes to the
-# screen's corner: a message box opens where the pointer is, and there it covers no board.
-click() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1 || fail "cannot click $1 at $2,$3"
-  xdotool mousemove 0 0 || fail "cannot move the pointer away"
-}
-
-# answer_input_box TEXT [NOT_ID]: waits for the program's input box, types TEXT and OK.
-# Prints the id of the box.
+wait_window() { wait_until 10 window_id "$@" >/dev/null && window_id "$@" || fail "no window \"$1\""; }
+window_gone() { ! window_id "$1" >/dev/null; }
+wait_gone() { wait_until 10 window_gone "$1" || fail "\"$1\" is still on screen"; }
+press() { xdotool windowfocus --sync "$1" key --clearmodifiers "$2" || fail "cannot press $2"; }
+# A message box opens at the pointer, so the pointer leaves for the corner after each click.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1 mousemove 0 0 || fail "cannot click"; }
+dismiss() { local box; box=$(wait_window "$1") || exit 1; press "$box" Return; wait_gone "$1"; }
+# answer_input_box TEXT [NOT_ID]: types TEXT into the name box and prints the box's id.
 answer_input_box() {
   local box
-  box=$(wait_window "Orvane'S Tic Tac Toe !" "${2:-}") || exit 1
-  type_text "$box" "$1"
+  box=$(wait_window "$ASK" "${2:-}") || exit 1
+  xdotool windowfocus --sync "$box" type --delay 20 "$1" || fail "cannot type \"$1\""
+  press "$box" Return
   echo "$box"
 }
+# leave WINDOW TITLE: "&EXIT" from a game window back to the menu, whose id goes to $menu.
+leave() { press "$1" alt+e && wait_gone "$2" && menu=$(wait_window "$MENU") || exit 1; }
 
-# dismiss TITLE: waits for the message box titled TITLE, presses OK (Return) and waits
-# until it has gone.
-dismiss() {
-  local box
-  box=$(wait_window "$1") || exit 1
-  press "$box" Return
-  wait_window_gone "$1"
+# mask WINDOW X Y W H [RRGGBB]: the area as rows of '#' (ink) and '.'.
+mask() { "$PIXELS" "$@" || fail "cannot read the pixels of window $1"; }
+# The board of the game window $WINDOW, whose frame has its corner at $FX, $FY: nine 33-pixel cells.
+cell() { local l=(48 104 168) t=(32 80 128); CX=$((FX + l[$1 % 3])) CY=$((FY + t[$1 / 3])); }
+click_cell() { cell "$1"; click "$WINDOW" $((CX + 16)) $((CY + 16)); }
+play() { local c; for c; do click_cell "$c"; done; }
+# The board row by row as X, O or . (empty), told apart by the runs of blue in the first
+# inked row of each cell: two for the arms of an X, one for the top of an O's ring.
+board() {
+  local c
+  for c in 0 1 2 3 4 5 6 7 8; do cell "$c"; mask "$WINDOW" "$CX" "$CY" 33 33 0000ff |
+    awk '/#/ { gsub(/\.+/, " "); n = NF; exit } END { printf "%s", (n > 2 ? "?" : substr(".OX", n + 1, 1)) }'; done
 }
-
-# Pixels. pixel_count WINDOW X Y W H RRGGBB prints how many pixels have that colour;
-# pixel_mask WINDOW X Y W H [RRGGBB] prints the area's ink (pixels of that colour, or all
-# that differ from the background) as rows of '#' and '.'.
-pixel_count() { "$PIXELS" count "$@" || fail "cannot read the pixels of window $1"; }
-pixel_mask() { "$PIXELS" mask "$@" || fail "cannot read the pixels of window $1"; }
-
-# The ink of a mask cut down to the rows and columns that hold any ink.
-ink_only() {
-  awk '
-    { rows[NR] = $0; if (index($0, "#")) { if (!top) top = NR; bottom = NR }
-      for (i = 1; i <= length($0); i++) if (substr($0, i, 1) == "#") {
-        if (!left || i < left) left = i; if (i > right) right = i } }
-    END { for (r = top; r <= bottom && top; r++) print substr(rows[r], left, right - left + 1) }'
-}
-
-# Whether the ink reads as the digit 1: one run of ink in every row, and an upright stroke
-# through all of them. A 0, 2, 3, 4, 6, 8 or 9 has two runs side by side in some row; a 5 or
-# a 7 has no column inked from top to bottom.
-reads_one() {
-  ink_only | awk '
-    { line = $0; gsub(/#+/, "X", line); gsub(/\./, "", line); if (line != "X") split_row = 1
-      for (i = 1; i <= length($0); i++) if (substr($0, i, 1) == "#") inked[i]++ }
-    END {
-      if (NR < 4 || split_row) exit 1
-      for (i in inked) if (inked[i] == NR) exit 0
-      exit 1
-    }'
-}
-
-# The runs of ink in the first inked row: one for an "O" (the top of its ring), two for an
-# "X" (its two arms). Strike lines cross marks lower down and leave this row alone.
-top_ink_runs() {
-  ink_only | awk 'NR == 1 { gsub(/#+/, "X"); gsub(/\./, ""); print length($0) }'
-}
-
-# start_game: starts the program in the background; its pid is in GAME_PID.
-start_game() {
-  "$GAME" >"$WORK/game.out" 2>"$WORK/game.err" &
-  GAME_PID=$!
-}
-
-# expect_exit STATUS: the program ends within 10 s with STATUS.
-expect_exit() {
-  wait_until 10 program_ended || fail "the program is still running 10 s after it should have ended"
-  local status=0
-  wait "$GAME_PID" || status=$?
+board_is() { [ "$(board)" = "$1" ]; }
+# strike X Y W H: how many pixels of that area of the frame a yellow strike line covers.
+strike() { mask "$WINDOW" $((FX + $1)) $((FY + $2)) "$3" "$4" ffff00 | tr -cd '#' | wc -c; }
+start_game() { "$GAME" & GAME_PID=$!; }
+# quit: the menu's "&EXIT" closes the menu, shows the contact box, and the program ends with 0.
+quit() {
+  press "$menu" alt+e
+  wait_window "CONTACT !" >/dev/null || exit 1
+  window_gone "$MENU" || fail "the menu is still on screen behind the contact box"
+  dismiss "CONTACT !"
+  wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" || fail "the program did not end with 0"
   GAME_PID=""
-  [ "$status" -eq "$1" ] || fail "the program ended with status $status, not $1"
 }
-
-program_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
-
-# stop_game: ends a program that a failed test left running, and removes the scratch files.
-stop_game() {
-  if [ -n "${GAME_PID:-}" ] && kill -0 "$GAME_PID" 2>/dev/null; then
-    kill "$GAME_PID" 2>/dev/null || true
-    wait "$GAME_PID" 2>/dev/null || true
-  fi
-  if [ -s "$WORK/game.err" ]; then
-    log "the program wrote on stderr:"
-    cat "$WORK/game.err" >&2
-  fi
-  rm -rf "$WORK"
-}
-
 setup() {
-  GAME=$1
-  PIXELS=$2
-  [ -x "$GAME" ] || fail "no program at $GAME"
-  [ -x "$PIXELS" ] || fail "no pixel reader at $PIXELS"
-  [ -n "${DISPLAY:-}" ] || fail "no X display (run through tests/support/with-xvfb.sh)"
-  WORK=$(mktemp -d)
-  GAME_PID=""
-  trap stop_game EXIT
+  GAME=${1:-} PIXELS=${2:-} GAME_PID=""
+  [ -x "$GAME" ] && [ -x "$PIXELS" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME WINDOW_PIXELS, on a display"
+  trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null' EXIT
 }
