@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/BoardLines.h"
+#include "screens/Images.h"
+#include "screens/Layouts.h"
+
+namespace ttt::test {
+namespace {
+
+const ControlLayout& find(const FormLayout& form, const std::string& name) {  // throws if none
+  const auto named = [&](const ControlLayout& control) { return control.fullName() == name; };
+  const auto index = std::ranges::find_if(form.controls, named) - form.controls.begin();
+  return form.controls.at(static_cast<std::size_t>(index));
+}
+
+bool touches(const TwipsLine& l, TwipsRect r) {  // the pen, sampled along the line
+  const int pen = l.widthPixels * 15 / 2;
+  r = {r.left - pen, r.top - pen, r.width + 2 * pen, r.height + 2 * pen};
+  for (int t = 0; t <= 5000; ++t) {
+    const int x = l.x1 + (l.x2 - l.x1) * t / 5000, y = l.y1 + (l.y2 - l.y1) * t / 5000;
+    if (x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height) return true;
+  }
+  return false;
+}
+
+TEST(Layouts, ControlsTheCodeUsesExistWithTheirKindsFocusOrderAndBoardGeometry) {
+  const std::tuple<const FormLayout*, std::vector<std::string>, const char*> windows[] = {
+      {&menuLayout(), {}, "Command1 &ONE PLAYER,Command2 &TWO PLAYER,Command3 &EXIT,"},
+      {&twoPlayerLayout(), {"Frame2", "Label2", "Label3", "Label5", "Label6", "summa"},
+       "Command1 &NEW GAME,Command2 &EXIT,"},
+      {&singlePlayerLayout(), {"Frame2", "Label3", "Label5", "Label6", "turn", "LBLNUM",
+       "Label10(0)", "Label10(1)"}, "Command2 &EXIT,Command1 &NEW GAME,"}};
+  for (const auto& [form, names, inTabOrder] : windows) {
+    for (const std::string& name : names) EXPECT_NO_THROW(find(*form, name)) << name;
+    std::map<int, std::string> buttons;  // the first in tab order takes the focus at opening
+    for (const ControlLayout& c : form->controls) {
+      const bool button = c.name.starts_with("Command"), isLine = c.name.starts_with("Line");
+      EXPECT_EQ(c.kind, button ? ControlKind::Button : isLine ? ControlKind::Line
+                        : c.name == "Frame2" ? ControlKind::Frame : ControlKind::Label) << c.name;
+      if (button) buttons[c.tabIndex] += c.name + " " + c.caption + ",";
+    }
+    std::string order;
+    for (const auto& [tabIndex, button] : buttons) order += button;
+    EXPECT_EQ(order, inTabOrder);
+    // Clear of the grid and crossed by the strikes of its row and column, a cell is in its square.
+    for (int n = 1; form != &menuLayout() && n <= 16; ++n) {  // the grid, then the strikes
+      const ControlLayout& drawn = find(*form, "Line" + std::to_string(n));
+      const auto board = std::ranges::find(kLinesInTestOrder, n, &BoardLine::strikeLine);
+      for (int i = 0; i < kCellCount; ++i) {
+        const ControlLayout& square = find(*form, "S(" + std::to_string(i) + ")");
+        const bool struck = n > 8 && std::ranges::count(board->cells, i) == 1;
+        EXPECT_EQ(touches(drawn.line, square.rect), struck) << drawn.name << square.name;
+        EXPECT_TRUE(square.container == "Frame2" && drawn.container == "Frame2");
+        EXPECT_TRUE(n <= 8 || &drawn < &square) << "a strike shows over the marks it crosses";
+      }
+      for (int grid = 1; n > 8 && grid <= 8; ++grid) {  // a strike is over the grid in Form1 only
+        EXPECT_EQ(&drawn < &find(*form, "Line" + std::to_string(grid)), form == &twoPlayerLayout());
+      }
+    }
+  }
+}
+
+TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
+  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32}, {lightBulbIcon(32), 32},
+                                  {lightBulbIcon(16), 16}, {handCursor(), 32}}) {
+    EXPECT_TRUE(icon.width == side && icon.height == side && icon.rgba.size() == 4u * side * side);
+  }
+  EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));
+  for (std::size_t x = 0; x <= 5; ++x) EXPECT_EQ(handCursor().rgba.at(x * 4 + 3), x < 5 ? 0 : 255);
+}
+
+}  // namespace
+}  // namespace ttt::test
