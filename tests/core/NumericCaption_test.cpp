@@ -2,40 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace ttt::test {
 namespace {
 
-TEST(NumericCaption, ReadsTheLeadingNumber) {
-  EXPECT_EQ(readLeadingNumber(""), 0.0);
-  EXPECT_EQ(readLeadingNumber("abc"), 0.0);
-  EXPECT_EQ(readLeadingNumber("-"), 0.0);
-  EXPECT_EQ(readLeadingNumber("."), 0.0);
-  EXPECT_EQ(readLeadingNumber(" 12abc"), 12.0);
-  EXPECT_EQ(readLeadingNumber("-3"), -3.0);
-  EXPECT_EQ(readLeadingNumber("+4"), 4.0);
-  EXPECT_EQ(readLeadingNumber("1.5"), 1.5);
-  EXPECT_EQ(readLeadingNumber("1.5.3"), 1.5);
-  EXPECT_EQ(readLeadingNumber("7 8"), 7.0);
-}
-
-TEST(NumericCaption, WritesPlainDecimal) {
-  EXPECT_EQ(writePlainDecimal(3), "3");
-  EXPECT_EQ(writePlainDecimal(0), "0");
-  EXPECT_EQ(writePlainDecimal(-2), "-2");
-  EXPECT_EQ(writePlainDecimal(12.5), "12.5");
-  EXPECT_EQ(writePlainDecimal(-0.0), "0");
-}
-
-TEST(NumericCaption, CountersStartFromAnEmptyCaptionAndGrowWithoutLimit) {
-  EXPECT_EQ(addToCounter("", 1), "1");
-  EXPECT_EQ(addToCounter("1", 2), "3");
-  EXPECT_EQ(addToCounter(" 12abc", 1), "13");
-  EXPECT_EQ(addToCounter("-3", 1), "-2");
-  EXPECT_EQ(addToCounter("1.5", 2), "3.5");
+TEST(NumericCaption, CountersReadTheLeadingNumberAndWritePlainDecimal) {
+  struct Case { const char* caption; int step; const char* expected; };
   // Past the 16- and 32-bit limits a counter keeps counting instead of wrapping.
-  EXPECT_EQ(addToCounter("32767", 1), "32768");
-  EXPECT_EQ(addToCounter("2147483647", 1), "2147483648");
-  EXPECT_EQ(addToCounter("999999999999", 1), "1000000000000");
+  const std::vector<Case> cases = {
+      {"", 1, "1"},       {"abc", 0, "0"},      {"-", 0, "0"},     {".", 0, "0"},
+      {" 12abc", 1, "13"}, {"7 8", 0, "7"},      {"+4", 0, "4"},    {"-3", 1, "-2"},
+      {"1.5", 2, "3.5"},  {"1.5.3", 0, "1.5"},  {"-1", 1, "0"},    {"32767", 1, "32768"},
+      {"2147483647", 1, "2147483648"},          {"999999999999", 1, "1000000000000"}};
+  for (const Case& c : cases) EXPECT_EQ(addToCounter(c.caption, c.step), c.expected) << c.caption;
 }
 
 }  // namespace
