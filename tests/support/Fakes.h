@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/Services.h"
@@ -36,24 +37,17 @@ class FakeMessageBox : public MessageBox {
   std::function<void(const ShownMessage&)> whileOpen;
 };
 
-struct LaunchedCommand {
-  std::string commandLine;
-  int windowStyle = -1;
-  friend bool operator==(const LaunchedCommand&, const LaunchedCommand&) = default;
-};
-
 class FakeLauncher : public Launcher {
  public:
   void run(const std::string& commandLine, int windowStyle) override {
-    launched.push_back({commandLine, windowStyle});
+    launched.emplace_back(commandLine, windowStyle);
   }
-  std::vector<LaunchedCommand> launched;
+  std::vector<std::pair<std::string, int>> launched;
 };
 
 // Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.
 class ScriptedRandom : public RandomSource {
  public:
-  explicit ScriptedRandom(unsigned seed = 1) : state_(seed) {}
   void script(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
   void reseedFromClock() override { ++reseeds; }
   float next() override;
@@ -62,10 +56,9 @@ class ScriptedRandom : public RandomSource {
 
  private:
   std::deque<float> values_;
-  unsigned long long state_;
+  unsigned long long state_ = 1;
 };
 
-// The fake services bundled, as a test fixture member.
 struct FakeServices {
   FakeInputBox inputBox;
   FakeMessageBox messageBox;

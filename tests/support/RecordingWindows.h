@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,24 @@ namespace ttt::test {
 // as lines such as "shown Form1", "unloaded Form3", "Form1 S(4) caption=X", "Form1 Timer2=0".
 class RecordingWindows : public FormObserver {
  public:
-  void formShown(Form& form) override;
-  void formUnloaded(Form& form) override;
-  void controlChanged(Form& form, const Control& control) override;
-  void timerChanged(Form& form, const Timer& timer) override;
-  void stateChanged(Form& form) override;
+  void formShown(Form& form) override {
+    events.push_back("shown " + form.name());
+    if (std::ranges::count(onScreen, form.name()) == 0) onScreen.push_back(form.name());
+  }
+  void formUnloaded(Form& form) override {
+    events.push_back("unloaded " + form.name());
+    std::erase(onScreen, form.name());
+  }
+  void controlChanged(Form& form, const Control& control) override {
+    events.push_back(form.name() + " " + control.name() + " caption=" + control.caption() +
+                     " visible=" + std::to_string(control.visible()) +
+                     " enabled=" + std::to_string(control.enabled()));
+  }
+  void timerChanged(Form& form, const Timer& timer) override {
+    events.push_back(form.name() + " " + timer.name() + "=" + std::to_string(timer.interval()));
+  }
+  void stateChanged(Form& form) override { events.push_back(form.name() + " state"); }
 
-  bool isOnScreen(const std::string& formName) const;
   std::vector<std::string> onScreen;  // in the order they were shown
   std::vector<std::string> events;
 };

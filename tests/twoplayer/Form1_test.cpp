@@ -1,0 +1,130 @@
+#include "twoplayer/Form1.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/Fakes.h"
+#include "support/RecordingWindows.h"
+
+namespace ttt::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// The fixture stands in for the application and logs the menu among the window's events.
+class TwoPlayerTest : public ::testing::Test, public Navigator {
+ protected:
+  TwoPlayerTest() { form.setObserver(&windows); }
+  void showMenu() override { windows.events.push_back("menu"); }
+  void showTwoPlayer() override {}
+  void showSinglePlayer() override {}
+
+  void open(std::optional<std::string> nameA = "ANN", std::optional<std::string> nameB = "BOB") {
+    fakes.inputBox.answer(std::move(nameA));
+    fakes.inputBox.answer(std::move(nameB));
+    form.show();
+  }
+  // Clicks the cells in turn, with one tick after each click.
+  void play(const std::vector<int>& cells) {
+    for (int cell : cells) {
+      form.click("S(" + std::to_string(cell) + ")");
+      form.tick();
+    }
+  }
+  std::string caption(const std::string& name) { return form.control(name).caption(); }
+  Texts lastEvents(long count) { return Texts(windows.events.end() - count, windows.events.end()); }
+
+  FakeServices fakes;
+  RecordingWindows windows;
+  Form1 form{fakes.services, *this};
+};
+
+TEST_F(TwoPlayerTest, AWinningMarkIsStruckAndLockedBeforeItIsAnnouncedOnceAndTheLinksStillWork) {
+  open();
+  EXPECT_EQ(fakes.inputBox.prompts, (Texts{"ENTER ' PLAYER A ' NAME", "ENTER ' PLAYER B ' NAME "}));
+  EXPECT_EQ(lastEvents(2), (Texts{"Form1 summa caption=X visible=0 enabled=1", "shown Form1"}));
+  play({3, 1, 5, 2, 0, 6, 8, 7});
+  const std::uint64_t beforeRefusedClick = form.revision();
+  form.click("S(7)");
+  EXPECT_EQ(form.revision(), beforeRefusedClick);
+  form.click("S(4)");  // completes two lines, found by the next tick, not by the click
+  fakes.messageBox.whileOpen = [&](const ShownMessage&) {
+    EXPECT_EQ(lastEvents(6), (Texts{"Form1 state", "Form1 Line10 caption= visible=1 enabled=1",
+                                    "Form1 Line15 caption= visible=1 enabled=1",
+                                    "Form1 Frame2 caption= visible=1 enabled=0", "Form1 Timer1=0",
+                                    "Form1 Timer2=0"}));
+  };
+  for (int i = 0; i < 3; ++i) form.tick();
+  EXPECT_EQ(fakes.messageBox.shown,
+            (std::vector<ShownMessage>{{"ANN Won The Game !", 48, "ANN WON !"}}));
+  form.click("Label3");  // the links lie outside the locked board
+  form.click("Label5");
+  EXPECT_EQ(fakes.launcher.launched, (std::vector<std::pair<std::string, int>>{
+                                         {"start.exe http://www.orvane.example/games/", 0},
+                                         {"start.exe mailto:orvane@orvane.example", 0}}));
+}
+
+TEST_F(TwoPlayerTest, ClicksOnADecidedBoardAreRefusedAndNewGameResetsItInOrderWithOToMove) {
+  open();
+  play({0, 3, 1, 4, 8, 5});  // "O" takes the middle row, leaving "X" to move
+  play({2, 6, 7});           // refused: the game is decided
+  windows.events.clear();
+  form.click("Command1");
+  Texts reset = {"Frame2 caption= visible=1 enabled=1", "summa caption=O visible=0 enabled=1"};
+  for (int cell : {0, 1, 3, 4, 5, 8}) {
+    reset.push_back("S(" + std::to_string(cell) + ") caption= visible=1 enabled=1");
+  }
+  reset.insert(reset.end(),
+               {"Timer1=1", "Timer2=1", "state", "Line10 caption= visible=0 enabled=1"});
+  for (std::string& step : reset) step = "Form1 " + step;
+  EXPECT_EQ(windows.events, reset);
+  play({4, 0});
+  form.click("Command1");  // mid-game
+  EXPECT_EQ(form.cells(), Cells{});
+  EXPECT_EQ(caption("summa"), "O");
+  play({0, 3, 1, 4, 2});
+  form.click("Command1");
+  play({0, 1, 2, 4, 3, 5, 7, 6, 8});  // O X O / O X X / X O O
+  EXPECT_EQ(lastEvents(4), (Texts{"Form1 state", "Form1 Frame2 caption= visible=1 enabled=0",
+                                  "Form1 Timer1=0", "Form1 Timer2=0"}));
+  EXPECT_EQ(fakes.messageBox.shown,
+            (std::vector<ShownMessage>{{"BOB Won The Game !", 48, "BOB WON !"},
+                                       {"BOB Won The Game !", 48, "BOB WON !"},
+                                       {"There is No Winner ! Tie !", 48, "TIE !"}}));
+}
+
+TEST_F(TwoPlayerTest, OnlyAnEmptyNameGetsTheDefaultAndEveryNameIsShownAsEntered) {
+  const std::string odd = "Tom & Jerry @home " + std::string(5000, 'Z');
+  const std::vector<std::optional<std::string>> answers = {std::nullopt, "", "   ", odd};
+  const Texts labels = {"PLAYER A", "PLAYER B", "   ", odd};
+  for (std::size_t i = 0; i < answers.size(); i += 2) {
+    open(answers[i], answers[i + 1]);
+    EXPECT_EQ(caption("Label2"), labels[i]);
+    EXPECT_EQ(caption("Label6"), labels[i + 1]);
+    play({0, 3, 1, 4, 2});
+    EXPECT_EQ(fakes.messageBox.shown.back(),
+              (ShownMessage{labels[i] + " Won The Game !", 48, labels[i] + " WON !"}));
+    form.click("Command2");
+  }
+}
+
+TEST_F(TwoPlayerTest, ExitAndTheCloseBoxShowTheMenuFirstAndReopeningStartsAfresh) {
+  open();
+  play({0, 3, 1, 4, 8, 5});  // the flag of this game outlives the window
+  form.click("Command2");
+  EXPECT_EQ(lastEvents(2), (Texts{"menu", "unloaded Form1"}));
+  open("CAT", "DOG");
+  EXPECT_EQ(fakes.inputBox.prompts.size(), 4u);
+  EXPECT_FALSE(form.flags().anySet());
+  play({0});
+  EXPECT_EQ(caption("S(0)"), "X");
+  EXPECT_EQ(fakes.messageBox.shown.size(), 1u);
+  form.requestClose();
+  EXPECT_EQ(lastEvents(2), (Texts{"menu", "unloaded Form1"}));
+}
+
+}  // namespace
+}  // namespace ttt::test
