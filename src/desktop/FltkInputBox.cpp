@@ -2,14 +2,14 @@
 
 #include <FL/fl_ask.H>
 
-#include "desktop/DialogText.h"
+#include "desktop/LiteralText.h"
 
 namespace ttt {
 
 std::string FltkInputBox::ask(const std::string& prompt) {
   fl_message_title(kApplicationTitle);
   // The prompt goes through "%s" so that a '%' in it is not read as a format.
-  const char* answer = fl_input("%s", nullptr, literalDialogText(prompt).c_str());
+  const char* answer = fl_input("%s", nullptr, literalToolkitText(prompt).c_str());
   return answer != nullptr ? std::string(answer) : std::string();
 }
 

@@ -2,7 +2,7 @@
 
 #include <FL/fl_ask.H>
 
-#include "desktop/DialogText.h"
+#include "desktop/LiteralText.h"
 
 namespace ttt {
 
@@ -10,7 +10,7 @@ void FltkMessageBox::show(const std::string& prompt, int style, const std::strin
   // The toolkit labels the single button of these dialogs "Close"; ours reads "OK".
   fl_close = "OK";
   fl_message_title(title.c_str());
-  const std::string shown = literalDialogText(prompt);
+  const std::string shown = literalToolkitText(prompt);
   if (style == kStyleExclamation) {
     fl_alert("%s", shown.c_str());
   } else {

@@ -8,6 +8,7 @@
 
 #include "desktop/Colours.h"
 #include "desktop/Fonts.h"
+#include "desktop/LiteralText.h"
 #include "desktop/Units.h"
 #include "forms/Form.h"
 #include "screens/Images.h"
@@ -15,17 +16,6 @@
 namespace ttt {
 
 namespace {
-
-// Tooltips read '@' as the start of a symbol; doubled, it shows as itself.
-std::string escapeSymbols(const std::string& text) {
-  std::string escaped;
-  escaped.reserve(text.size());
-  for (const char c : text) {
-    escaped += c;
-    if (c == '@') escaped += '@';
-  }
-  return escaped;
-}
 
 // The size of text in the current font, drawn literally and without wrapping.
 void measureLiterally(const std::string& text, int& width, int& height) {
@@ -66,7 +56,7 @@ void LabelView::apply(const Control& control) {
 void LabelView::setText(const std::string& text) {
   text_ = text;
   if (autoSize_) fitToText();
-  if (link_) copy_tooltip(escapeSymbols(text_).c_str());
+  if (link_) copy_tooltip(literalToolkitText(text_).c_str());
 }
 
 void LabelView::fitToText() {

@@ -1,8 +1,8 @@
-#include "desktop/DialogText.h"
+#include "desktop/LiteralText.h"
 
 namespace ttt {
 
-std::string literalDialogText(const std::string& text) {
+std::string literalToolkitText(const std::string& text) {
   std::string shown;
   shown.reserve(text.size() + 8);
   for (const char c : text) {
