@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "desktop/DesktopServices.h"
-#include "desktop/DesktopWindows.h"
-#include "desktop/TimerPump.h"
+#include "fltk/FltkServices.h"
+#include "fltk/FltkWindows.h"
+#include "fltk/TimerPump.h"
 #include "shell/Application.h"
 
 namespace {
@@ -34,9 +34,9 @@ bool openDisplay() {
 // The program reads no command line: nothing is handed to the toolkit.
 int main() {
   if (!openDisplay()) return EXIT_FAILURE;
-  ttt::DesktopServices services;
+  ttt::FltkServices services;
   ttt::TimerPump pump;
-  ttt::DesktopWindows windows(pump);
+  ttt::FltkWindows windows(pump);
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

@@ -8,12 +8,6 @@ namespace ttt {
 inline constexpr int kStyleExclamation = 48;  // exclamation icon, one OK button
 inline constexpr int kStyleInformation = 64;  // information icon, one OK button
 
-// Window style handed to the launcher: the command runs with its window hidden.
-inline constexpr int kHiddenWindow = 0;
-
-// The title every input box shows, since the program gives them none of their own.
-inline constexpr const char* kApplicationTitle = "Orvane'S Tic Tac Toe !";
-
 // A modal input box. Returns the text entered, or "" when the box is cancelled or closed.
 class InputBox {
  public:
@@ -28,11 +22,12 @@ class MessageBox {
   virtual void show(const std::string& prompt, int style, const std::string& title) = 0;
 };
 
-// Runs a command line without blocking the caller; failures are not reported.
+// Opens a link's target (a web address or a "mailto:" address) with the desktop's handler,
+// without blocking the caller; failures are not reported.
 class Launcher {
  public:
   virtual ~Launcher() = default;
-  virtual void run(const std::string& commandLine, int windowStyle) = 0;
+  virtual void open(const std::string& target) = 0;
 };
 
 // A pseudo-random generator of single-precision values uniform in [0, 1).

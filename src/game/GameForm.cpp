@@ -34,11 +34,11 @@ void GameForm::Timer1_Timer() {
 }
 
 void GameForm::Label3_Click() {
-  services().launcher.run("start.exe " + std::string(kAuthorHomePage), kHiddenWindow);
+  services().launcher.open(std::string(kAuthorHomePage));
 }
 
 void GameForm::Label5_Click() {
-  services().launcher.run("start.exe mailto:" + std::string(kAuthorEmail), kHiddenWindow);
+  services().launcher.open("mailto:" + std::string(kAuthorEmail));
 }
 
 void GameForm::setFlags(const OutcomeFlags& flags) {

@@ -39,10 +39,8 @@ class FakeMessageBox : public MessageBox {
 
 class FakeLauncher : public Launcher {
  public:
-  void run(const std::string& commandLine, int windowStyle) override {
-    launched.emplace_back(commandLine, windowStyle);
-  }
-  std::vector<std::pair<std::string, int>> launched;
+  void open(const std::string& target) override { opened.push_back(target); }
+  std::vector<std::string> opened;
 };
 
 // Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.

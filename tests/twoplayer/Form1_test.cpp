@@ -62,9 +62,8 @@ TEST_F(TwoPlayerTest, AWinningMarkIsStruckAndLockedBeforeItIsAnnouncedOnceAndThe
             (std::vector<ShownMessage>{{"ANN Won The Game !", 48, "ANN WON !"}}));
   form.click("Label3");  // the links lie outside the locked board
   form.click("Label5");
-  EXPECT_EQ(fakes.launcher.launched, (std::vector<std::pair<std::string, int>>{
-                                         {"start.exe http://www.orvane.example/games/", 0},
-                                         {"start.exe mailto:orvane@orvane.example", 0}}));
+  EXPECT_EQ(fakes.launcher.opened, (std::vector<std::string>{"http://www.orvane.example/games/",
+                                                             "mailto:orvane@orvane.example"}));
 }
 
 TEST_F(TwoPlayerTest, ClicksOnADecidedBoardAreRefusedAndNewGameResetsItInOrderWithOToMove) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "forms/Services.h"
+
+namespace ttt {
+
+// The input box as the toolkit's modal text dialog, under the application's title.
+class FltkInputBox : public InputBox {
+ public:
+  explicit FltkInputBox(std::string title) : title_(std::move(title)) {}
+
+  // Blocks until the box is closed; "" when it is cancelled, escaped or closed.
+  std::string ask(const std::string& prompt) override;
+
+ private:
+  std::string title_;
+};
+
+}  // namespace ttt

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/ClockRandomSource.h"
+#include "fltk/FltkInputBox.h"
+#include "fltk/FltkMessageBox.h"
+#include "platform/UriLauncher.h"
+#include "forms/Services.h"
+#include "screens/ApplicationTitle.h"
+
+namespace ttt {
+
+// The platform services of the desktop program, bundled for main() to hand to the windows.
+struct FltkServices {
+  FltkInputBox inputBox{kApplicationTitle};
+  FltkMessageBox messageBox;
+  UriLauncher launcher;
+  ClockRandomSource random;
+  Services services{inputBox, messageBox, launcher, random};
+};
+
+}  // namespace ttt

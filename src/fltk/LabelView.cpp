@@ -1,0 +1,134 @@
+#include "fltk/LabelView.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <cstddef>
+
+#include "fltk/Colours.h"
+#include "fltk/Fonts.h"
+#include "fltk/LiteralText.h"
+#include "fltk/Units.h"
+#include "forms/Form.h"
+#include "screens/Images.h"
+
+namespace ttt {
+
+namespace {
+
+// The size of text in the current font, drawn literally and without wrapping.
+void measureLiterally(const std::string& text, int& width, int& height) {
+  width = 0;
+  height = 0;
+  fl_measure(text.c_str(), width, height, 0);
+}
+
+}  // namespace
+
+LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
+                     const Fl_RGB_Image* handCursor)
+    : Fl_Widget(x, y, twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height)),
+      form_(form),
+      fullName_(layout.fullName()),
+      font_(Fonts::face(layout.font)),
+      fontSize_(Fonts::pixelSize(layout.font.points)),
+      underline_(layout.font.underline),
+      opaque_(layout.opaque),
+      autoSize_(layout.autoSize),
+      link_(layout.link),
+      handCursor_(handCursor) {
+  box(FL_NO_BOX);
+  color(toolkitColour(layout.backColour));
+  labelcolor(toolkitColour(layout.foreColour));
+  setText(layout.caption);
+}
+
+void LabelView::apply(const Control& control) {
+  setText(control.caption());
+  mirrorVisible(*this, control);
+  mirrorEnabled(*this, control);
+  // A transparent label, or one that shrank, leaves pixels that only its container repaints.
+  if (parent() != nullptr) parent()->redraw();
+  redraw();
+}
+
+void LabelView::setText(const std::string& text) {
+  text_ = text;
+  if (autoSize_) fitToText();
+  if (link_) copy_tooltip(literalToolkitText(text_).c_str());
+}
+
+void LabelView::fitToText() {
+  fl_font(font_, fontSize_);
+  int width = 0;
+  int height = 0;
+  measureLiterally(text_, width, height);
+  // An empty caption still keeps the height of one line.
+  if (height == 0) height = fl_height();
+  size(width, height);
+}
+
+void LabelView::draw() {
+  if (opaque_) fl_rectf(x(), y(), w(), h(), color());
+  fl_push_clip(x(), y(), w(), h());
+  fl_font(font_, fontSize_);
+  fl_color(labelcolor());
+  // Names may hold '&' and '@': neither marks an access key nor starts a symbol here.
+  const char drawShortcut = fl_draw_shortcut;
+  fl_draw_shortcut = 0;
+  fl_draw(text_.c_str(), x(), y(), w(), h(), FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE, nullptr, 0);
+  fl_draw_shortcut = drawShortcut;
+  if (underline_) drawUnderline();
+  fl_pop_clip();
+}
+
+// Underlines every line of the text, one pixel below its base line.
+void LabelView::drawUnderline() const {
+  int top = y();
+  std::size_t start = 0;
+  while (start <= text_.size()) {
+    std::size_t end = text_.find('\n', start);
+    if (end == std::string::npos) end = text_.size();
+    int width = 0;
+    int height = 0;
+    measureLiterally(text_.substr(start, end - start), width, height);
+    const int baseline = top + fl_height() - fl_descent();
+    if (width > 0) fl_xyline(x(), baseline + 1, x() + width - 1);
+    top += fl_height();
+    start = end + 1;
+  }
+}
+
+int LabelView::handle(int event) {
+  switch (event) {
+    case FL_ENTER:
+      if (!link_) return 0;
+      showHandCursor();
+      return 1;  // so that the leave is reported too
+    case FL_LEAVE:
+      if (!link_) return 0;
+      if (window() != nullptr) window()->cursor(FL_CURSOR_DEFAULT);
+      return 1;
+    case FL_PUSH:
+      return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
+    case FL_RELEASE:
+      // As on Windows, a click is a press and a release over the same label.
+      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) form_.click(fullName_);
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+void LabelView::showHandCursor() {
+  Fl_Window* shownIn = window();
+  if (shownIn == nullptr) return;
+  if (handCursor_ != nullptr) {
+    shownIn->cursor(handCursor_, kHandCursorHotSpotX, kHandCursorHotSpotY);
+  } else {
+    shownIn->cursor(FL_CURSOR_HAND);
+  }
+}
+
+}  // namespace ttt

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <gtest/gtest.h>  // before the X headers, whose macros (None, Bool) clash with its names
+
+#include <FL/Fl.H>
+#include <FL/Fl_Device.H>
+#include <FL/Fl_Image_Surface.H>
+
+#include <array>
+#include <chrono>
+
+#include "fltk/FltkWindows.h"
+#include "fltk/TimerPump.h"
+#include "fltk/WindowView.h"
+#include "forms/Form.h"
+#include "support/Fakes.h"
+
+namespace ttt::test {
+
+using Rgb = std::array<int, 3>;
+
+// What a window draws, read back pixel by pixel in window coordinates.
+struct Snapshot {
+  explicit Snapshot(Fl_Window& window) : width(window.w()) {
+    Fl_Image_Surface surface(window.w(), window.h());
+    surface.set_current();
+    surface.draw(&window);
+    const std::unique_ptr<Fl_RGB_Image> image(surface.image());
+    Fl_Display_Device::display_device()->set_current();
+    EXPECT_TRUE(image->d() == 3 && image->ld() == 0);  // packed RGB, row after row
+    const auto* data = reinterpret_cast<const unsigned char*>(image->data()[0]);
+    pixels.assign(data, data + 3 * window.w() * window.h());
+  }
+  Rgb at(int x, int y) const {
+    const auto offset = static_cast<std::size_t>(3 * (y * width + x));
+    return {pixels.at(offset), pixels.at(offset + 1), pixels.at(offset + 2)};
+  }
+  int count(int x, int y, int w, int h, const Rgb& colour) const {
+    int found = 0;
+    for (int row = y; row < y + h; ++row)
+      for (int column = x; column < x + w; ++column) found += at(column, row) == colour ? 1 : 0;
+    return found;
+  }
+  bool operator==(const Snapshot&) const = default;
+  int width;
+  std::vector<unsigned char> pixels;
+};
+
+// Runs the event loop until `done` holds or the time is up; says whether it holds.
+inline bool waitUntil(const std::function<bool()>& done, double seconds = 5) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done() && std::chrono::steady_clock::now() < deadline) Fl::wait(0.01);
+  return done();
+}
+
+// A left click through the toolkit's own dispatch; `meanwhile` runs between press and release.
+inline void clickAt(Fl_Window& window, int x, int y, const std::function<void()>& meanwhile = {}) {
+  Fl::e_x = x;
+  Fl::e_y = y;
+  Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+  Fl::e_state = FL_BUTTON1;
+  Fl::handle(FL_MOVE, &window);
+  Fl::handle(FL_PUSH, &window);
+  if (meanwhile) meanwhile();
+  Fl::e_state = 0;
+  Fl::handle(FL_RELEASE, &window);
+}
+
+// A key press as the toolkit delivers one: to the focus first.
+inline void pressKey(Fl_Window& window, int key, const std::string& text = "", int state = 0) {
+  static std::string typed;
+  typed = text;
+  Fl::e_keysym = key;
+  Fl::e_text = typed.data();
+  Fl::e_length = static_cast<int>(typed.size());
+  Fl::e_state = state;
+  Fl::handle(FL_KEYBOARD, &window);
+  Fl::e_state = 0;
+}
+
+// A form that records every click, Timer1 tick and close request the toolkit delivers.
+class RecordingForm : public Form {
+ public:
+  RecordingForm(const FormLayout& layout, Services& services) : Form(layout, services) {
+    for (const ControlLayout& control : layout.controls) {
+      onArrayClick(control.name, [this, name = control.name](std::int16_t index) {
+        clicks.push_back(name + "(" + std::to_string(index) + ")");
+      });
+      onClick(control.name, [this, name = control.name] { clicks.push_back(name); });
+    }
+    onTimer("Timer1", [this] {
+      ++ticks;
+      onTick(*this);
+    });
+  }
+  std::vector<std::string> clicks;
+  std::vector<std::int16_t> closeReasons;
+  int ticks = 0;
+  using Hook = std::function<void(RecordingForm&)>;
+  Hook onLoad = [](RecordingForm&) {}, onTick = onLoad;
+
+ protected:
+  void Form_Load() override { onLoad(*this); }
+  void Form_QueryUnload(std::int16_t&, std::int16_t reason) override { closeReasons.push_back(reason); }
+};
+
+// Forms shown as real windows, their timers driven by a real pump.
+class WindowsTest : public ::testing::Test {
+ protected:
+  RecordingForm& open(const FormLayout& layout, RecordingForm::Hook onLoad = [](RecordingForm&) {}) {
+    forms.push_back(std::make_unique<RecordingForm>(layout, fakes.services));
+    forms.back()->onLoad = std::move(onLoad);
+    forms.back()->setObserver(&windows);
+    forms.back()->show();
+    return *forms.back();
+  }
+  WindowView& windowOf(const Form& form) { return *windows.window(form); }
+  Fl_Widget* widget(const Form& form, const std::string& name) { return windowOf(form).widget(name); }
+  void clickOn(const Form& form, const std::string& name) {
+    const Fl_Widget& shown = *widget(form, name);
+    clickAt(windowOf(form), shown.x() + shown.w() / 2, shown.y() + shown.h() / 2);
+  }
+  FakeServices fakes;
+  TimerPump pump;
+  FltkWindows windows{pump};
+  std::vector<std::unique_ptr<RecordingForm>> forms;
+};
+
+}  // namespace ttt::test
