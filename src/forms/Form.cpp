@@ -13,7 +13,6 @@ Form::~Form() = default;
 void Form::show() {
   if (!loaded_) load();
   if (!loaded_) return;
-  shown_ = true;
   ++revision_;
   if (observer_) observer_->formShown(*this);
 }
@@ -47,6 +46,7 @@ void Form::build() {
     timer->setObserver([this](const Timer& changed) { timerChanged(changed); });
     timers_.push_back(std::move(timer));
   }
+  for (Binding* binding : bindings_) binding->attach();
 }
 
 void Form::close(std::int16_t reason) {
@@ -64,9 +64,9 @@ void Form::close(std::int16_t reason) {
 
 void Form::destroy() {
   loaded_ = false;
-  shown_ = false;
   ++revision_;
   if (observer_) observer_->formUnloaded(*this);
+  for (Binding* binding : bindings_) binding->detach();
   controlIndex_.clear();
   controls_.clear();
   timers_.clear();
@@ -109,17 +109,17 @@ void Form::click(std::string_view controlName) {
   }
 }
 
-Control& Form::control(std::string_view fullName) {
+Control* Form::loadedControl(std::string_view fullName) const {
   const auto found = controlIndex_.find(fullName);
   if (found == controlIndex_.end()) {
     throw std::logic_error(name() + " has no loaded control " + std::string(fullName));
   }
-  return *found->second;
+  return found->second;
 }
 
-const Control& Form::control(std::string_view fullName) const {
-  return const_cast<Form&>(*this).control(fullName);
-}
+Control& Form::control(std::string_view fullName) { return *loadedControl(fullName); }
+
+const Control& Form::control(std::string_view fullName) const { return *loadedControl(fullName); }
 
 Control& Form::control(std::string_view arrayName, int index) {
   return control(std::string(arrayName) + "(" + std::to_string(index) + ")");
@@ -130,6 +130,18 @@ Timer& Form::timer(std::string_view timerName) {
     if (timer->name() == timerName) return *timer;
   }
   throw std::logic_error(name() + " has no loaded timer " + std::string(timerName));
+}
+
+void Form::onClick(const BoundControl& control, std::function<void()> handler) {
+  onClick(control.name(), std::move(handler));
+}
+
+void Form::onClick(const BoundControlArray& array, std::function<void(std::int16_t)> handler) {
+  onArrayClick(array.name(), std::move(handler));
+}
+
+void Form::onTimer(const BoundTimer& timer, std::function<void()> handler) {
+  onTimer(timer.name(), std::move(handler));
 }
 
 void Form::onClick(std::string controlName, std::function<void()> handler) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/Bindings.h"
 #include "forms/Control.h"
 #include "forms/FormObserver.h"
 #include "forms/Layout.h"
@@ -33,7 +34,6 @@ class Form {
   const FormLayout& layout() const { return layout_; }
   const std::string& name() const { return layout_.name; }
   bool isLoaded() const { return loaded_; }
-  bool isShown() const { return shown_; }
   void setObserver(FormObserver* observer) { observer_ = observer; }
 
   // Loads the form if it is not loaded, then puts it on screen.
@@ -55,6 +55,8 @@ class Form {
   // Grows by one with every change of a control, a timer or the window's own state.
   std::uint64_t revision() const { return revision_; }
 
+  // The loaded control or timer of that name; throws when there is none. The windows reach
+  // theirs through bound members instead (forms/Bindings.h).
   Control& control(std::string_view fullName);
   const Control& control(std::string_view fullName) const;
   Control& control(std::string_view arrayName, int index);
@@ -66,7 +68,13 @@ class Form {
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason);
 
-  // Handlers are registered once, by the derived window's constructor.
+  // Handlers are registered once, by the derived window's constructor, through the bound
+  // members, whose names the layout has been checked for.
+  void onClick(const BoundControl& control, std::function<void()> handler);
+  void onClick(const BoundControlArray& array, std::function<void(std::int16_t)> handler);
+  void onTimer(const BoundTimer& timer, std::function<void()> handler);
+  // The same by name, for a window built over any layout; a name the layout lacks is never
+  // called.
   void onClick(std::string controlName, std::function<void()> handler);
   void onArrayClick(std::string arrayName, std::function<void(std::int16_t)> handler);
   void onTimer(std::string timerName, std::function<void()> handler);
@@ -89,6 +97,9 @@ class Form {
     bool previous_;
   };
 
+  friend class Binding;
+  void bind(Binding& binding) { bindings_.push_back(&binding); }
+  Control* loadedControl(std::string_view fullName) const;
   void load();
   void build();
   void destroy();
@@ -100,12 +111,12 @@ class Form {
   Services& services_;
   FormObserver* observer_ = nullptr;
   bool loaded_ = false;
-  bool shown_ = false;
   bool busy_ = false;
   std::uint64_t revision_ = 0;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
   std::map<std::string, Control*, std::less<>> controlIndex_;
+  std::vector<Binding*> bindings_;
   std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
   std::map<std::string, std::function<void(std::int16_t)>, std::less<>> arrayClickHandlers_;
   std::map<std::string, std::function<void()>, std::less<>> timerHandlers_;
