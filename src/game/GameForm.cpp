@@ -1,36 +1,49 @@
 #include "game/GameForm.h"
 
-#include <string>
-
 #include "core/LineTest.h"
+#include "core/Marks.h"
 #include "screens/Author.h"
 
 namespace ttt {
 
 GameForm::GameForm(const FormLayout& layout, Services& services, Navigator& navigator,
-                   TieLocksBoard tieLocksBoard)
-    : Form(layout, services), navigator_(navigator), tieLocksBoard_(tieLocksBoard) {
-  onTimer("Timer1", [this] { Timer1_Timer(); });
-  onClick("Label3", [this] { Label3_Click(); });
-  onClick("Label5", [this] { Label5_Click(); });
+                   const Options& options)
+    : Form(layout, services),
+      sideToMove(*this, options.sideToMoveLabel),
+      navigator_(navigator),
+      newGameOpens_(options.newGameOpens),
+      tieLocksBoard_(options.tieLocksBoard) {
+  onTimer(Timer1, [this] { Timer1_Timer(); });
+  onClick(Label3, [this] { Label3_Click(); });
+  onClick(Label5, [this] { Label5_Click(); });
 }
 
 Cells GameForm::cells() const {
   Cells cells;
-  for (int i = 0; i < kCellCount; ++i) {
-    cells[static_cast<std::size_t>(i)] = control("S(" + std::to_string(i) + ")").caption();
-  }
+  for (int i = 0; i < kCellCount; ++i) cells[static_cast<std::size_t>(i)] = S[i].caption();
   return cells;
+}
+
+void GameForm::Form_Load() {
+  // The instance outlives its window: a result kept from the last showing would be
+  // announced again over the fresh board, counted in a fresh score, and would lock it.
+  setFlags(OutcomeFlags{});
+  askNames();
+  sideToMove->setCaption(std::string(kMarkX));
+}
+
+std::string GameForm::askName(const std::string& prompt, const BoundControl& label) {
+  std::string answer = services().inputBox.ask(prompt);
+  label->setCaption(answer);
+  return answer;
 }
 
 void GameForm::Timer1_Timer() {
   const LineTestResult result = runLineTest(cells(), flags_);
   setFlags(result.flags);
-  for (int strikeLine : result.strikeLines) {
-    control("Line" + std::to_string(strikeLine)).setVisible(true);
-  }
+  for (int number : result.strikeLines) strikeLine(number)->setVisible(true);
   const bool lockForTie = result.tieFound && tieLocksBoard_ == TieLocksBoard::Yes;
-  if (result.lineFound || lockForTie) frame().setEnabled(false);
+  if (result.lineFound || lockForTie) Frame2->setEnabled(false);
 }
 
 void GameForm::Label3_Click() {
@@ -41,20 +54,52 @@ void GameForm::Label5_Click() {
   services().launcher.open("mailto:" + std::string(kAuthorEmail));
 }
 
+bool GameForm::mayPlace(const Control& cell, std::string_view mark) const {
+  return cell.caption() == kEmptyCell && sideToMove->caption() == mark && noOutcome();
+}
+
+void GameForm::place(Control& cell, std::string_view mark, std::string_view nextSide) {
+  cell.setCaption(std::string(mark));
+  sideToMove->setCaption(std::string(nextSide));
+}
+
+void GameForm::announce(const std::string& prompt, const std::string& title) {
+  for (const auto& timer : timers()) timer->setInterval(kStopped);
+  services().messageBox.show(prompt, kStyleExclamation, title);
+}
+
+void GameForm::NEWGAME() {
+  Frame2->setEnabled(true);
+  sideToMove->setCaption(std::string(newGameOpens_));
+  for (int i = 0; i < kCellCount; ++i) S[i].setCaption("");
+  resetMoveCounter();
+  // A new game runs the timers as a fresh load does: this stops a reply that was started
+  // but has not ticked yet, and restarts the line test and the announcer.
+  for (std::size_t i = 0; i < timers().size(); ++i) {
+    timers()[i]->setInterval(layout().timers.at(i).interval);
+  }
+  setFlags(OutcomeFlags{});
+  for (int number = kFirstStrikeLine; number <= kLastStrikeLine; ++number) {
+    strikeLine(number)->setVisible(false);
+  }
+}
+
+void GameForm::returnToMenu() {
+  navigator_.showMenu();
+  unload();
+}
+
 void GameForm::setFlags(const OutcomeFlags& flags) {
   if (flags == flags_) return;
   flags_ = flags;
   stateChanged();
 }
 
-void GameForm::clearCells() {
-  for (int i = 0; i < kCellCount; ++i) cell(i).setCaption("");
-}
-
-void GameForm::hideStrikeLines() {
-  for (int line = kFirstStrikeLine; line <= kLastStrikeLine; ++line) {
-    control("Line" + std::to_string(line)).setVisible(false);
-  }
+const BoundControl& GameForm::strikeLine(int number) const {
+  static constexpr std::array<BoundControl GameForm::*, 8> kInNumberOrder = {
+      &GameForm::Line9,  &GameForm::Line10, &GameForm::Line11, &GameForm::Line12,
+      &GameForm::Line13, &GameForm::Line14, &GameForm::Line15, &GameForm::Line16};
+  return this->*kInNumberOrder.at(static_cast<std::size_t>(number - kFirstStrikeLine));
 }
 
 }  // namespace ttt

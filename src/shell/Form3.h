@@ -22,6 +22,9 @@ class Form3 : public Form {
   void showContactBox();
 
   Navigator& navigator_;
+  BoundControl Command1{*this, "Command1"};  // "&ONE PLAYER"
+  BoundControl Command2{*this, "Command2"};  // "&TWO PLAYER"
+  BoundControl Command3{*this, "Command3"};  // "&EXIT"
 };
 
 }  // namespace ttt

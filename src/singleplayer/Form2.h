@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 #include "game/GameForm.h"
 
@@ -13,24 +13,32 @@ class Form2 : public GameForm {
   Form2(Services& services, Navigator& navigator);
 
  protected:
-  void Form_Load() override;
+  void askNames() override;
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
+  void resetMoveCounter() override;
 
  private:
   void S_Click(std::int16_t index);
   void CALLCOMP();
-  void NEWGAME();
   void Timer2_Timer();
   void Timer3_Timer();
   void Timer4_Timer();
   void Command1_Click();
   void Command2_Click();
 
-  // Stops the four timers, shows the result and, once the box is closed, counts it in the
-  // named score label (none for a tie) and ends the game.
-  void announce(std::string_view message, std::string_view counterName);
+  // Announces the result and, once the box is closed, counts it in the score label `counter`
+  // (none for a tie) and ends the game.
+  void announceResult(const std::string& message, Control* counter);
   void playO(int index);
-  Control& turn() { return control("turn"); }
+
+  BoundControl Label6{*this, "Label6"};  // the user's name
+  BoundControl LBLNUM{*this, "LBLNUM"};  // the move counter
+  BoundControlArray Label10{*this, "Label10", 2};  // the score: wins, losses
+  BoundControl Command1{*this, "Command1"};
+  BoundControl Command2{*this, "Command2"};
+  BoundTimer Timer2{*this, "Timer2"};
+  BoundTimer Timer3{*this, "Timer3"};
+  BoundTimer Timer4{*this, "Timer4"};
 };
 
 }  // namespace ttt

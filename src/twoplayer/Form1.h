@@ -17,7 +17,7 @@ class Form1 : public GameForm {
   void UNLOAD1();
 
  protected:
-  void Form_Load() override;
+  void askNames() override;
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
 
  private:
@@ -25,14 +25,16 @@ class Form1 : public GameForm {
   void Timer2_Timer();
   void Command1_Click();
   void Command2_Click();
-  void NEWGAME();
 
-  void announceWinner(std::string_view nameLabel);
-  // Stops both timers, so that the outcome is announced once, then shows the result box.
-  void announce(const std::string& prompt, const std::string& title);
-  // Places the mark of the side to move when it is `mark`'s turn and the cell is free.
+  void announceWinner(const BoundControl& nameLabel);
+  // Places `mark` when it is that side's turn and the cell is free, then hands the move on.
   void placeIfTurn(Control& clicked, std::string_view mark, std::string_view nextSide);
-  Control& sideToMove() { return control("summa"); }
+
+  BoundControl Label2{*this, "Label2"};  // Player A's name
+  BoundControl Label6{*this, "Label6"};  // Player B's name
+  BoundControl Command1{*this, "Command1"};
+  BoundControl Command2{*this, "Command2"};
+  BoundTimer Timer2{*this, "Timer2"};
 };
 
 }  // namespace ttt
