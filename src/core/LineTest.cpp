@@ -1,6 +1,7 @@
 #include "core/LineTest.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string_view>
 
 #include "core/Marks.h"

@@ -1,6 +1,7 @@
 #include "forms/Bindings.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <stdexcept>
 #include <utility>
 

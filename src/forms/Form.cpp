@@ -1,5 +1,6 @@
 #include "forms/Form.h"
 
+#include <cstddef>
 #include <stdexcept>
 #include <utility>
 

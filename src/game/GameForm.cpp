@@ -1,5 +1,7 @@
 #include "game/GameForm.h"
 
+#include <cstddef>
+
 #include "core/LineTest.h"
 #include "core/Marks.h"
 #include "screens/Author.h"

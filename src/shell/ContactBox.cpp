@@ -2,9 +2,9 @@
 
 #include "screens/Author.h"
 
-namespace ttt {
+namespace ttt::contact_box {
 
-std::string ContactBox::prompt() {
+std::string prompt() {
   const std::string lineBreak = "\r\n";
   return "Send Your Comments And Suggestions" + lineBreak +
          lineBreak +
@@ -13,8 +13,6 @@ std::string ContactBox::prompt() {
          "  " + std::string(kAuthorWebAddressWithScheme);
 }
 
-void ContactBox::show(MessageBox& messageBox) {
-  messageBox.show(prompt(), kStyleInformation, kTitle);
-}
+void show(MessageBox& messageBox) { messageBox.show(prompt(), kStyleInformation, kTitle); }
 
-}  // namespace ttt
+}  // namespace ttt::contact_box

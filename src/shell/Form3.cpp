@@ -39,6 +39,6 @@ void Form3::Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) {
   showContactBox();
 }
 
-void Form3::showContactBox() { ContactBox::show(services().messageBox); }
+void Form3::showContactBox() { contact_box::show(services().messageBox); }
 
 }  // namespace ttt

@@ -1,6 +1,7 @@
 #include "singleplayer/RandomReply.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace ttt {
 namespace {

@@ -1,5 +1,6 @@
 #include "singleplayer/ReplyRules.h"
 
+#include <cstddef>
 #include <string>
 
 #include "core/Marks.h"

@@ -1,5 +1,7 @@
 #include "twoplayer/Form1.h"
 
+#include <string>
+
 #include "core/Marks.h"
 #include "screens/Layouts.h"
 
