@@ -117,8 +117,11 @@ TEST_F(FormTest, ATickRunsTheTimersRunningAtItsStartInDispatchOrder) {
 }
 
 TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOpen) {
-  form.onClick("Label1", [&] { form.calls.push_back("Label1"); });
-  form.onTick("Timer1", [&] { fakes.messageBox.show("open", 0, "BOX"); });
+  form.onClick("Label1", [&] {
+    form.calls.push_back("Label1");
+    fakes.messageBox.show("clicked", 0, "BOX");
+  });
+  form.onTick("Timer1", [&] { fakes.messageBox.show("ticked", 0, "BOX"); });
   // The toolkit keeps delivering ticks, clicks and the close box while a modal box is open.
   const auto deliverEverything = [&] {
     form.tick();
@@ -127,7 +130,12 @@ TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOp
   };
   deliverEverything();  // not loaded
   form.whileLoading = deliverEverything;
-  fakes.messageBox.whileOpen = [&](const ShownMessage&) { deliverEverything(); };
+  // Only the outermost box delivers, so a window that lets a handler in fails, not recurses.
+  int boxesOpen = 0;
+  fakes.messageBox.whileOpen = [&](const ShownMessage&) {
+    if (boxesOpen++ == 0) deliverEverything();
+    --boxesOpen;
+  };
   form.show();
   EXPECT_TRUE(form.calls.empty());
   form.tick();
@@ -135,6 +143,59 @@ TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOp
   form.whileClosing = deliverEverything;
   form.requestClose();
   EXPECT_EQ(form.calls, (Texts{"Timer1", "Label1", "close 0"}));
+}
+
+// A window whose members name widgets of its layout.
+class BoundForm : public Form {
+ public:
+  BoundForm(const FormLayout& layout, Services& services, const std::string& arrayName = "S")
+      : Form(layout, services), cells(*this, arrayName, 2) {
+    onClick(cells, [this](std::int16_t index) { clicked.push_back(index); });
+    onTimer(Timer2, [this] { Label1->setCaption("ticked"); });
+  }
+  BoundControl Label1{*this, "Label1"};
+  BoundControlArray cells;
+  BoundTimer Timer2{*this, "Timer2"};
+  std::vector<std::int16_t> clicked;
+};
+
+TEST_F(FormTest, BoundMembersFailAtConstructionNamingWhatTheLayoutLacksAndFollowEachLoad) {
+  layout.controls.resize(4);
+  layout.controls[2].name = layout.controls[3].name = "S";
+  layout.controls[2].index = 0;
+  layout.controls[3].index = 1;
+  const auto failure = [&](const FormLayout& lacking, const std::string& arrayName = "S") {
+    try {
+      BoundForm bound(lacking, fakes.services, arrayName);
+    } catch (const std::logic_error& error) {
+      return std::string(error.what());
+    }
+    return std::string("constructed");
+  };
+  EXPECT_EQ(failure(layout, "Label"), "Probe has no control Label(0)");
+  FormLayout lacking = layout;
+  lacking.controls.pop_back();
+  EXPECT_EQ(failure(lacking), "Probe has no control S(1)");
+  lacking = layout;
+  lacking.controls[0].name = "Label2";
+  EXPECT_EQ(failure(lacking), "Probe has no control Label1");
+  lacking = layout;
+  lacking.timers.resize(1);
+  EXPECT_EQ(failure(lacking), "Probe has no timer Timer2");
+
+  BoundForm bound(layout, fakes.services);
+  EXPECT_THROW(bound.Label1->caption(), std::logic_error);  // no widgets before the load
+  for (int load = 0; load < 2; ++load) {
+    bound.show();
+    bound.click("S(1)");
+    bound.tick();
+    EXPECT_EQ(&*bound.Label1, &bound.control("Label1"));
+    EXPECT_EQ(&bound.cells[1], &bound.control("S", 1));
+    EXPECT_EQ(bound.Label1->caption(), "ticked");
+    bound.unload();
+    EXPECT_THROW(bound.cells[0], std::logic_error);
+  }
+  EXPECT_EQ(bound.clicked, (std::vector<std::int16_t>{1, 1}));
 }
 
 }  // namespace
