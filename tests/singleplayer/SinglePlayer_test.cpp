@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -12,6 +13,7 @@
 #include "singleplayer/RandomReply.h"
 #include "singleplayer/ReplyRules.h"
 #include "support/Fakes.h"
+#include "support/RecordingWindows.h"
 
 namespace ttt::test {
 namespace {
@@ -173,6 +175,30 @@ TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNew
   form.tick();
   EXPECT_EQ(state() + " " + caption("LBLNUM") + " " + caption("Label6"),
             "......... X 1001 2-1 1 ALICE");
+}
+
+// Runs `then` whenever the window's flags change.
+struct OnFlagsChanged : RecordingWindows {
+  void stateChanged(Form&) override { then(); }
+  std::function<void()> then;
+};
+
+TEST_F(SinglePlayer, TheAnnouncementStopsEveryTimerTheRepliesAmongThem) {
+  // Both replies start the moment the line test decides the game, so they are running, and
+  // first due on the next tick, when the announcement comes.
+  OnFlagsChanged decided;
+  decided.then = [&] {
+    if (!form.flags().anySet()) return;
+    for (const char* reply : {"Timer2", "Timer3"}) form.timer(reply).setInterval(kEveryTick);
+  };
+  form.setObserver(&decided);
+  open();
+  std::vector<std::string> whileOpen;
+  fakes.messageBox.whileOpen = [&](const ShownMessage&) { whileOpen.push_back(state()); };
+  userWins();
+  form.tick();  // a reply left running would put an "O" on the decided board now
+  EXPECT_EQ(whileOpen, std::vector<std::string>{"XXXOO.... O 0000 0-0"});
+  EXPECT_EQ(state(), "XXXOO....  0000 1-0");
 }
 
 TEST_F(SinglePlayer, TheCloseBoxAndExitReturnToTheMenuAndReopeningStartsAfresh) {
