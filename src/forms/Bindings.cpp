@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 #include "forms/Form.h"
@@ -22,10 +23,20 @@ void requireControl(const FormLayout& layout, const std::string& name, int index
   }
 }
 
-void requireTimer(const FormLayout& layout, const std::string& name) {
+// What a single bound member checks at construction and finds once the form is loaded.
+void require(const FormLayout& layout, const std::string& name, std::type_identity<Control>) {
+  requireControl(layout, name);
+}
+void require(const FormLayout& layout, const std::string& name, std::type_identity<Timer>) {
   if (std::ranges::find(layout.timers, name, &TimerLayout::name) == layout.timers.end()) {
     throw std::logic_error(layout.name + " has no timer " + name);
   }
+}
+Control& lookUp(Form& form, const std::string& name, std::type_identity<Control>) {
+  return form.control(name);
+}
+Timer& lookUp(Form& form, const std::string& name, std::type_identity<Timer>) {
+  return form.timer(name);
 }
 
 }  // namespace
@@ -38,16 +49,24 @@ void Binding::throwNotLoaded() const {
   throw std::logic_error(form_.name() + " is not loaded: it has no " + name_);
 }
 
-BoundControl::BoundControl(Form& form, std::string name) : Binding(form, std::move(name)) {
-  requireControl(form.layout(), this->name());
+template <typename Widget>
+Bound<Widget>::Bound(Form& form, std::string name) : Binding(form, std::move(name)) {
+  require(form.layout(), this->name(), std::type_identity<Widget>{});
 }
 
-Control& BoundControl::operator*() const {
-  if (control_ == nullptr) throwNotLoaded();
-  return *control_;
+template <typename Widget>
+Widget& Bound<Widget>::operator*() const {
+  if (widget_ == nullptr) throwNotLoaded();
+  return *widget_;
 }
 
-void BoundControl::attach() { control_ = &form().control(name()); }
+template <typename Widget>
+void Bound<Widget>::attach() {
+  widget_ = &lookUp(form(), name(), std::type_identity<Widget>{});
+}
+
+template class Bound<Control>;
+template class Bound<Timer>;
 
 BoundControlArray::BoundControlArray(Form& form, std::string name, int count)
     : Binding(form, std::move(name)), count_(count) {
@@ -65,16 +84,5 @@ void BoundControlArray::attach() {
     elements_.push_back(&form().control(name(), index));
   }
 }
-
-BoundTimer::BoundTimer(Form& form, std::string name) : Binding(form, std::move(name)) {
-  requireTimer(form.layout(), this->name());
-}
-
-Timer& BoundTimer::operator*() const {
-  if (timer_ == nullptr) throwNotLoaded();
-  return *timer_;
-}
-
-void BoundTimer::attach() { timer_ = &form().timer(name()); }
 
 }  // namespace ttt

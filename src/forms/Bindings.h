@@ -38,18 +38,24 @@ class Binding {
   std::string name_;
 };
 
-// One control, "Label2" or "Frame2".
-class BoundControl final : public Binding {
+// One control ("Label2") or one timer ("Timer1").
+template <typename Widget>
+class Bound final : public Binding {
  public:
-  BoundControl(Form& form, std::string name);
-  Control& operator*() const;
-  Control* operator->() const { return &**this; }
+  Bound(Form& form, std::string name);
+  Widget& operator*() const;
+  Widget* operator->() const { return &**this; }
 
  private:
   void attach() override;
-  void detach() override { control_ = nullptr; }
-  Control* control_ = nullptr;
+  void detach() override { widget_ = nullptr; }
+  Widget* widget_ = nullptr;
 };
+
+extern template class Bound<Control>;
+extern template class Bound<Timer>;
+using BoundControl = Bound<Control>;
+using BoundTimer = Bound<Timer>;
 
 // A control array, "S" with the elements S(0) to S(count - 1).
 class BoundControlArray final : public Binding {
@@ -64,19 +70,6 @@ class BoundControlArray final : public Binding {
   void detach() override { elements_.clear(); }
   int count_;
   std::vector<Control*> elements_;
-};
-
-// One timer, "Timer1".
-class BoundTimer final : public Binding {
- public:
-  BoundTimer(Form& form, std::string name);
-  Timer& operator*() const;
-  Timer* operator->() const { return &**this; }
-
- private:
-  void attach() override;
-  void detach() override { timer_ = nullptr; }
-  Timer* timer_ = nullptr;
 };
 
 }  // namespace ttt
