@@ -15,7 +15,10 @@ GameForm::GameForm(const FormLayout& layout, Services& services, Navigator& navi
       navigator_(navigator),
       newGameOpens_(options.newGameOpens),
       tieLocksBoard_(options.tieLocksBoard) {
+  onClick(S, [this](std::int16_t index) { S_Click(index); });
   onTimer(Timer1, [this] { Timer1_Timer(); });
+  onClick(Command1, [this] { Command1_Click(); });
+  onClick(Command2, [this] { Command2_Click(); });
   onClick(Label3, [this] { Label3_Click(); });
   onClick(Label5, [this] { Label5_Click(); });
 }

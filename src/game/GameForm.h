@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,12 @@ class GameForm : public Form {
   // The line test: sets the flags, shows the strike line of every completed line and locks
   // the board. It never hides a strike line, never unlocks the board and touches no timer.
   void Timer1_Timer();
+  // A click on a cell.
+  virtual void S_Click(std::int16_t index) = 0;
+  // "&NEW GAME".
+  void Command1_Click() { NEWGAME(); }
+  // "&EXIT".
+  virtual void Command2_Click() { returnToMenu(); }
   void Label3_Click();
   void Label5_Click();
 
@@ -72,6 +79,8 @@ class GameForm : public Form {
   BoundControl Line9{*this, "Line9"}, Line10{*this, "Line10"}, Line11{*this, "Line11"},
       Line12{*this, "Line12"}, Line13{*this, "Line13"}, Line14{*this, "Line14"},
       Line15{*this, "Line15"}, Line16{*this, "Line16"};
+  BoundControl Command1{*this, "Command1"};
+  BoundControl Command2{*this, "Command2"};
   BoundControl Label3{*this, "Label3"};
   BoundControl Label5{*this, "Label5"};
   BoundControl sideToMove;

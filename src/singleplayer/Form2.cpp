@@ -29,14 +29,10 @@ constexpr double kRuleReplyFrom = 5;
 }  // namespace
 
 Form2::Form2(Services& services, Navigator& navigator)
-    : GameForm(singlePlayerLayout(), services, navigator,
-               {"turn", kMarkX, TieLocksBoard::No}) {
-  onClick(S, [this](std::int16_t index) { S_Click(index); });
+    : GameForm(singlePlayerLayout(), services, navigator, {"turn", kMarkX, TieLocksBoard::No}) {
   onTimer(Timer2, [this] { Timer2_Timer(); });
   onTimer(Timer3, [this] { Timer3_Timer(); });
   onTimer(Timer4, [this] { Timer4_Timer(); });
-  onClick(Command1, [this] { Command1_Click(); });
-  onClick(Command2, [this] { Command2_Click(); });
 }
 
 void Form2::askNames() {
@@ -96,9 +92,5 @@ void Form2::announceResult(const std::string& message, Control* counter) {
 }
 
 void Form2::playO(int index) { place(S[index], kMarkO, kMarkX); }
-
-void Form2::Command1_Click() { NEWGAME(); }
-
-void Form2::Command2_Click() { returnToMenu(); }
 
 }  // namespace ttt

@@ -16,15 +16,13 @@ class Form2 : public GameForm {
   void askNames() override;
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
   void resetMoveCounter() override;
+  void S_Click(std::int16_t index) override;
 
  private:
-  void S_Click(std::int16_t index);
   void CALLCOMP();
   void Timer2_Timer();
   void Timer3_Timer();
   void Timer4_Timer();
-  void Command1_Click();
-  void Command2_Click();
 
   // Announces the result and, once the box is closed, counts it in the score label `counter`
   // (none for a tie) and ends the game.
@@ -34,8 +32,6 @@ class Form2 : public GameForm {
   BoundControl Label6{*this, "Label6"};  // the user's name
   BoundControl LBLNUM{*this, "LBLNUM"};  // the move counter
   BoundControlArray Label10{*this, "Label10", 2};  // the score: wins, losses
-  BoundControl Command1{*this, "Command1"};
-  BoundControl Command2{*this, "Command2"};
   BoundTimer Timer2{*this, "Timer2"};
   BoundTimer Timer3{*this, "Timer3"};
   BoundTimer Timer4{*this, "Timer4"};

@@ -7,13 +7,11 @@
 
 namespace ttt {
 
+// Every game begun with "&NEW GAME" opens with "O" to move; only the first after a load
+// opens with "X".
 Form1::Form1(Services& services, Navigator& navigator)
-    : GameForm(twoPlayerLayout(), services, navigator,
-               {"summa", kMarkO, TieLocksBoard::Yes}) {
-  onClick(S, [this](std::int16_t index) { S_Click(index); });
+    : GameForm(twoPlayerLayout(), services, navigator, {"summa", kMarkO, TieLocksBoard::Yes}) {
   onTimer(Timer2, [this] { Timer2_Timer(); });
-  onClick(Command1, [this] { Command1_Click(); });
-  onClick(Command2, [this] { Command2_Click(); });
 }
 
 void Form1::askNames() {
@@ -52,11 +50,6 @@ void Form1::announceWinner(const BoundControl& nameLabel) {
   const std::string name = nameLabel->caption();
   announce(name + " " + "Won The Game !", name + " " + "WON !");
 }
-
-// Every game begun here opens with "O" to move; only the first after a load opens with "X".
-void Form1::Command1_Click() { NEWGAME(); }
-
-void Form1::Command2_Click() { UNLOAD1(); }
 
 void Form1::UNLOAD1() { returnToMenu(); }
 

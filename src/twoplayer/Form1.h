@@ -18,12 +18,11 @@ class Form1 : public GameForm {
  protected:
   void askNames() override;
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason) override;
+  void S_Click(std::int16_t index) override;
+  void Command2_Click() override { UNLOAD1(); }
 
  private:
-  void S_Click(std::int16_t index);
   void Timer2_Timer();
-  void Command1_Click();
-  void Command2_Click();
 
   void announceWinner(const BoundControl& nameLabel);
   // Places `mark` when it is that side's turn and the cell is free, then hands the move on.
@@ -31,8 +30,6 @@ class Form1 : public GameForm {
 
   BoundControl Label2{*this, "Label2"};  // Player A's name
   BoundControl Label6{*this, "Label6"};  // Player B's name
-  BoundControl Command1{*this, "Command1"};
-  BoundControl Command2{*this, "Command2"};
   BoundTimer Timer2{*this, "Timer2"};
 };
 
