@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
-#include <tuple>
 #include <utility>
-#include <vector>
 
 #include "core/BoardLines.h"
 #include "screens/Images.h"
@@ -30,15 +28,14 @@ bool touches(const TwipsLine& l, TwipsRect r) {  // the pen, sampled along the l
   return false;
 }
 
-TEST(Layouts, ControlsTheCodeUsesExistWithTheirKindsFocusOrderAndBoardGeometry) {
-  const std::tuple<const FormLayout*, std::vector<std::string>, const char*> windows[] = {
-      {&menuLayout(), {}, "Command1 &ONE PLAYER,Command2 &TWO PLAYER,Command3 &EXIT,"},
-      {&twoPlayerLayout(), {"Frame2", "Label2", "Label3", "Label5", "Label6", "summa"},
-       "Command1 &NEW GAME,Command2 &EXIT,"},
-      {&singlePlayerLayout(), {"Frame2", "Label3", "Label5", "Label6", "turn", "LBLNUM",
-       "Label10(0)", "Label10(1)"}, "Command2 &EXIT,Command1 &NEW GAME,"}};
-  for (const auto& [form, names, inTabOrder] : windows) {
-    for (const std::string& name : names) EXPECT_NO_THROW(find(*form, name)) << name;
+// The windows themselves check, when they are constructed, that their layouts hold every
+// control and timer they use.
+TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
+  const std::pair<const FormLayout*, const char*> windows[] = {
+      {&menuLayout(), "Command1 &ONE PLAYER,Command2 &TWO PLAYER,Command3 &EXIT,"},
+      {&twoPlayerLayout(), "Command1 &NEW GAME,Command2 &EXIT,"},
+      {&singlePlayerLayout(), "Command2 &EXIT,Command1 &NEW GAME,"}};
+  for (const auto& [form, inTabOrder] : windows) {
     std::map<int, std::string> buttons;  // the first in tab order takes the focus at opening
     for (const ControlLayout& c : form->controls) {
       const bool button = c.name.starts_with("Command"), isLine = c.name.starts_with("Line");
