@@ -63,7 +63,6 @@ class BoundControlArray final : public Binding {
   BoundControlArray(Form& form, std::string name, int count);
   // Throws for an index outside the array.
   Control& operator[](int index) const;
-  int size() const { return count_; }
 
  private:
   void attach() override;

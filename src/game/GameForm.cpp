@@ -1,5 +1,6 @@
 #include "game/GameForm.h"
 
+#include <array>
 #include <cstddef>
 
 #include "core/LineTest.h"
