@@ -74,6 +74,12 @@ class GameForm : public Form {
   Navigator& navigator() { return navigator_; }
 
   BoundControlArray S{*this, "S", kCellCount};
+  BoundControl sideToMove;
+
+ private:
+  // Line9 to Line16, by number.
+  const BoundControl& strikeLine(int number) const;
+
   BoundControl Frame2{*this, "Frame2"};
   BoundControl Line9{*this, "Line9"}, Line10{*this, "Line10"}, Line11{*this, "Line11"},
       Line12{*this, "Line12"}, Line13{*this, "Line13"}, Line14{*this, "Line14"},
@@ -82,13 +88,7 @@ class GameForm : public Form {
   BoundControl Command2{*this, "Command2"};
   BoundControl Label3{*this, "Label3"};
   BoundControl Label5{*this, "Label5"};
-  BoundControl sideToMove;
   BoundTimer Timer1{*this, "Timer1"};
-
- private:
-  // Line9 to Line16, by number.
-  const BoundControl& strikeLine(int number) const;
-
   Navigator& navigator_;
   std::string newGameOpens_;
   TieLocksBoard tieLocksBoard_;
