@@ -28,8 +28,22 @@ CommandLineRequest refuse(std::string message) {
           std::string(kProgramName) + ": " + message + " (see " + kProgramName + " --help)"};
 }
 
+// The argument as an error message shows it: on one line, control characters as '?', and
+// cut short (at a character boundary) when it is long.
+std::string quote(std::string_view argument) {
+  constexpr std::size_t kShown = 40;
+  std::string shown;
+  for (std::size_t i = 0; i < argument.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(argument[i]);
+    const bool startsCharacter = (byte & 0xC0) != 0x80;
+    if (startsCharacter && i >= kShown) return "'" + shown + "...'";
+    shown += byte < 0x20 || byte == 0x7F ? '?' : argument[i];
+  }
+  return "'" + shown + "'";
+}
+
 CommandLineRequest refuseArgument(std::string_view argument) {
-  const std::string quoted = "'" + std::string(argument) + "'";
+  const std::string quoted = quote(argument);
   if (std::ranges::find(kRefusedToolkitOptions, argument) != kRefusedToolkitOptions.end()) {
     return refuse("the toolkit option " + quoted + " is not supported");
   }
