@@ -15,8 +15,9 @@ entry_value() { sed -n "s/^$2=//p" "$1/share/applications/$ID.desktop"; }
 check_tree() {
   local tree=$1 program=$2/$3 size facts version
   [ -x "$tree/$3" ] || fail "no program at $3 under $tree"
-  desktop-file-validate "$tree/share/applications/$ID.desktop" || fail "the desktop entry is invalid"
-  [ "$(entry_value "$tree" Exec)" = "$program" ] || fail "the entry starts $(entry_value "$tree" Exec)"
+  desktop-file-validate "$tree/share/applications/$ID.desktop" || fail "invalid desktop entry"
+  [ "$(entry_value "$tree" Exec)" = "$program" ] ||
+    fail "the entry starts $(entry_value "$tree" Exec)"
   [ "$(entry_value "$tree" Icon)" = "$ID" ] || fail "the entry's icon is not $ID"
   appstreamcli validate --no-net "$tree/share/metainfo/$ID.metainfo.xml" >/dev/null ||
     fail "the AppStream file is invalid"
@@ -24,9 +25,9 @@ check_tree() {
   grep -q "<release version=\"$version\"" "$tree/share/metainfo/$ID.metainfo.xml" ||
     fail "the AppStream file has no release $version"
   for size in $ICON_SIZES; do
-    facts=$("$PROBE" "$tree/share/icons/hicolor/${size}x$size/apps/$ID.png" | tr '\n' ' ') ||
+    facts=$("$PROBE" "$tree/share/icons/hicolor/${size}x$size/apps/$ID.png") ||
       fail "no $size-pixel icon"
-    case "$facts" in
+    case "$(echo $facts) " in
       "width $size height $size opaque "[1-9]*" clear "[1-9]*" colours "*" block 1 ") ;;
       *) fail "the $size-pixel icon is wrong: $facts" ;;
     esac

@@ -22,7 +22,10 @@ done
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "the description is one line"
 
 lintian --tag-display-limit 0 "$deb" >"$staging/lintian.log" 2>&1
-if grep -q '^E:' "$staging/lintian.log"; then cat "$staging/lintian.log" >&2; fail "lintian errors"; fi
+if grep -q '^E:' "$staging/lintian.log"; then
+  cat "$staging/lintian.log" >&2
+  fail "lintian errors"
+fi
 grep '^[WI]:' "$staging/lintian.log" || true
 
 # Every file that `cmake --install --prefix /usr` puts down is in the package, and no other.

@@ -7,10 +7,17 @@ build=$1 cmake=$2 PROBE=$3 PIXELS=$4
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 
-DESTDIR=$staging/system "$cmake" --install "$build" --prefix /usr >/dev/null || fail "install under /usr"
-check_tree "$staging/system/usr" /usr games/orvane-tictactoe
-walk "$staging/system/usr/games/orvane-tictactoe" "$(entry_value "$staging/system/usr" StartupWMClass)"
+# install_under PREFIX FOLDER: installs under PREFIX into the DESTDIR $staging/FOLDER.
+install_under() {
+  DESTDIR=$staging/$2 "$cmake" --install "$build" --prefix "$1" >/dev/null ||
+    fail "install under $1"
+}
 
-DESTDIR=$staging/own "$cmake" --install "$build" --prefix /opt/orvane >/dev/null || fail "install under /opt"
+install_under /usr system
+check_tree "$staging/system/usr" /usr games/orvane-tictactoe
+walk "$staging/system/usr/games/orvane-tictactoe" \
+  "$(entry_value "$staging/system/usr" StartupWMClass)"
+
+install_under /opt/orvane own
 check_tree "$staging/own/opt/orvane" /opt/orvane bin/orvane-tictactoe
 [ ! -e "$staging/own/opt/orvane/games" ] || fail "a games/ folder outside /usr"
