@@ -1,22 +1,34 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages needed to build the game and run its tests are installed.
-# As root it installs whatever is missing; as any other user it names what is missing and
-# how to install it, and fails, so that a missing package never surfaces later as a
-# compiler or test error.
+# Makes sure the Debian packages needed to build the game and run its tests are installed;
+# with --play, only those needed to build and run the game. As root it installs whatever is
+# missing; as any other user it names what is missing and how to install it, and fails, so
+# that a missing package never surfaces later as a compiler or test error.
 set -euo pipefail
 
 packages=(
-  build-essential   # g++ and make
+  build-essential   # g++, make and dpkg-shlibdeps
   cmake
-  libgtest-dev      # GoogleTest
   libfltk1.3-dev    # the toolkit, with the X11 headers
-  xvfb              # a private X server for the GUI and end-to-end tests
-  xdotool           # drives the real program in the end-to-end tests
-  x11-utils         # xwininfo and friends, to look at windows when a test fails
+  libpng-dev        # writes the icon theme's icons at build time
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
 )
+test_packages=(
+  libgtest-dev        # GoogleTest
+  xvfb                # a private X server for the GUI and end-to-end tests
+  xdotool             # drives the real program in the end-to-end tests
+  x11-utils           # xprop, and xwininfo to look at windows when a test fails
+  desktop-file-utils  # checks the installed desktop entry
+  appstream           # checks the installed AppStream file
+  man-db              # renders the installed manual page
+  lintian             # checks the Debian package
+)
+case "${1:-}" in
+  --play) ;;
+  "") packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--play]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -33,8 +45,8 @@ fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "install-deps: these packages are missing: ${missing[*]}" >&2
-  echo "install-deps: install them as root with:" >&2
-  echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  echo "install-deps: install them once as root (through sudo or su -c) with:" >&2
+  echo "  bash $0 $*" >&2
   exit 1
 fi
 

@@ -8,12 +8,14 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${TTT_BUILD_DIR:-$root/build/dev}
 jobs=$(nproc 2>/dev/null || echo 2)
+source "$root/scripts/build-as-owner.sh"
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" --preset dev -B "$build_dir"
-cmake --build "$build_dir" --parallel "$jobs"
+check_writable "$build_dir"
+as_owner cmake -S "$root" --preset dev -B "$build_dir"
+as_owner cmake --build "$build_dir" --parallel "$jobs"
 
 cd "$build_dir"
 status=0
-ctest --output-on-failure --parallel "$jobs" || status=$?
+as_owner ctest --output-on-failure --parallel "$jobs" || status=$?
 exit "$status"

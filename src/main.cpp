@@ -3,10 +3,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 
+#include "cli/CommandLine.h"
+#include "cli/ProgramIdentity.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
+#include "fltk/WindowIdentity.h"
 #include "shell/Application.h"
 
 namespace {
@@ -31,9 +35,15 @@ bool openDisplay() {
 
 }  // namespace
 
-// The program reads no command line: nothing is handed to the toolkit.
-int main() {
+// The command line is read here, not by the toolkit, which would accept options the windows
+// do not honour; only the display is handed on.
+int main(int argc, char** argv) {
+  const std::span<const char* const> arguments(argv, static_cast<std::size_t>(argc));
+  const auto request = ttt::parseCommandLine(arguments.empty() ? arguments : arguments.subspan(1));
+  if (const auto status = ttt::answerCommandLine(request, stdout, stderr)) return *status;
+  if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
+  ttt::setWindowIdentity(ttt::kWindowClass);
   ttt::FltkServices services;
   ttt::TimerPump pump;
   ttt::FltkWindows windows(pump);

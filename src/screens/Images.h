@@ -15,6 +15,7 @@ struct PixelImage {
 // The menu's icon: a round yellow smiling face with black eyes and nose and a red mouth.
 PixelImage smilingFaceIcon();
 // The game windows' icon, 32 or 16 pixels square: a glowing yellow light bulb with short rays.
+// Any other size is the same drawing made at that size, for the desktop's icon theme.
 PixelImage lightBulbIcon(int size);
 // The cursor over link labels: a 32 x 32 two-colour hand with the index finger pointing up.
 PixelImage handCursor();

@@ -39,14 +39,16 @@ void paintRays(Canvas& canvas, double halfWidth) {
   }
 }
 
-// The screw base: a grey band with a dark rim and a contact at the bottom; at larger sizes
-// two darker threads, each one pixel high.
+// The screw base: a grey band with a dark rim and a contact at the bottom; from 24 pixels up
+// two darker threads. The rim and threads are as thick as one pixel of the 32-pixel icon, and
+// the rim never thinner than one pixel, so larger icons are the same drawing at their size.
 void paintBase(Canvas& canvas, int size) {
-  const double pixel = 1.0 / size;
-  canvas.fillOutlined(box(0.36, 0.70, 0.64, 0.90), kMetal, kMetalShadow, pixel);
+  const double pixelAt32 = 1.0 / 32;
+  canvas.fillOutlined(box(0.36, 0.70, 0.64, 0.90), kMetal, kMetalShadow,
+                      std::max(pixelAt32, 1.0 / size));
   if (size >= 24) {
-    canvas.fill(box(0.37, 24.0 * pixel, 0.63, 25.0 * pixel), kMetalShadow);
-    canvas.fill(box(0.37, 26.0 * pixel, 0.63, 27.0 * pixel), kMetalShadow);
+    canvas.fill(box(0.37, 24 * pixelAt32, 0.63, 25 * pixelAt32), kMetalShadow);
+    canvas.fill(box(0.37, 26 * pixelAt32, 0.63, 27 * pixelAt32), kMetalShadow);
   }
   canvas.fill(ellipse({0.5, 0.91}, 0.08, 0.05), kMetalShadow);
 }

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# `cpack -G DEB`: a package that lintian finds no error in, that holds every file the install
+# puts under /usr, that asks for the libraries and fonts the game needs, and whose extracted
+# program plays.
+source "$(dirname "$0")/checks.sh"
+build=$1 cmake=$2 cpack=$3 PROBE=$4 PIXELS=$5
+staging=$(mktemp -d)
+trap 'rm -rf "$staging"' EXIT
+
+version=$("$build/orvane-tictactoe" --version | awk '{ print $NF }')
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$staging/out" >"$staging/cpack.log" ||
+  { cat "$staging/cpack.log" >&2; fail "cpack"; }
+deb=$staging/out/orvane-tictactoe_${version}_amd64.deb
+[ -f "$deb" ] || fail "no $(basename "$deb"); made: $(ls "$staging/out")"
+
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section)"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libc6 libfltk1.3 libx11-6 libstdc++6 fonts-liberation fonts-comic-neue; do
+  echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (|].*//' | grep -qx "$needed" ||
+    fail "the package does not depend on $needed: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "the description is one line"
+
+lintian --tag-display-limit 0 "$deb" >"$staging/lintian.log" 2>&1
+if grep -q '^E:' "$staging/lintian.log"; then
+  cat "$staging/lintian.log" >&2
+  fail "lintian errors"
+fi
+grep '^[WI]:' "$staging/lintian.log" || true
+
+# Every file that `cmake --install --prefix /usr` puts down is in the package, and no other.
+DESTDIR=$staging/installed "$cmake" --install "$build" --prefix /usr >/dev/null || fail "install"
+(cd "$staging/installed" && find . -type f | sort) >"$staging/installed.list"
+dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $NF }' | sort >"$staging/package.list"
+diff "$staging/installed.list" "$staging/package.list" >&2 || fail "the package's files differ"
+
+dpkg-deb -x "$deb" "$staging/extracted" || fail "dpkg-deb -x"
+check_tree "$staging/extracted/usr" /usr games/orvane-tictactoe
+walk "$staging/extracted/usr/games/orvane-tictactoe" \
+  "$(entry_value "$staging/extracted/usr" StartupWMClass)"
