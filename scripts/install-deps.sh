@@ -11,6 +11,7 @@ packages=(
   libgtest-dev      # GoogleTest
   libfltk1.3-dev    # the toolkit, with the X11 headers
   xvfb              # a private X server for the GUI and end-to-end tests
+  xauth             # a cookie for the test of a server that refuses the program
   xdotool           # drives the real program in the end-to-end tests
   x11-utils         # xwininfo and friends, to look at windows when a test fails
   fontconfig
