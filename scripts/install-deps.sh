@@ -13,6 +13,7 @@ packages=(
   xvfb              # a private X server for the GUI and end-to-end tests
   xauth             # a cookie for the test of a server that refuses the program
   xdotool           # drives the real program in the end-to-end tests
+  xclip             # puts hostile names on the clipboard for the end-to-end tests
   x11-utils         # xwininfo and friends, to look at windows when a test fails
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
