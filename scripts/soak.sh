@@ -7,7 +7,8 @@
 # sanitizer reports included) and hangs (5 s without the program coming back to wait for
 # events), and prints the memory in use at the start and at the end, and the highest peak of
 # any instance (each instance starts afresh, so a leak shows as a growing peak). Exits 1 on a
-# crash or a hang. Uses the build in $TTT_BUILD_DIR (build/dev by default), building what it needs.
+# crash or a hang. Uses the build in $TTT_BUILD_DIR (build/dev by default), building what it
+# needs.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -53,7 +54,7 @@ start() {
 # select.
 waiting() {
   local call state
-  read -r call _ <"/proc/$pid/syscall" 2>/dev/null || return 0  # gone: not a hang
+  { read -r call _ <"/proc/$pid/syscall"; } 2>/dev/null || return 0  # gone: not a hang
   state=$(awk '{ sub(/.*\) /, ""); print $1 }' "/proc/$pid/stat" 2>/dev/null)
   [ "$state" = S ] || return 1
   case $call in 7 | 23 | 270 | 271) return 0 ;; *) return 1 ;; esac
