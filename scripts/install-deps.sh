@@ -17,7 +17,9 @@ packages=(
 test_packages=(
   libgtest-dev        # GoogleTest
   xvfb                # a private X server for the GUI and end-to-end tests
+  xauth               # a cookie for the test of a server that refuses the program
   xdotool             # drives the real program in the end-to-end tests
+  xclip               # puts hostile names on the clipboard for the end-to-end tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file

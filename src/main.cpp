@@ -1,12 +1,13 @@
 #include <FL/Fl.H>
-#include <FL/x.H>
 
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <string>
 
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
+#include "fltk/DisplayConnection.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
@@ -18,19 +19,10 @@ namespace {
 // Opens the X display for the toolkit, or says why it cannot. The toolkit would otherwise
 // end the process with a terse message of its own.
 bool openDisplay() {
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
-    const char* name = std::getenv("DISPLAY");
-    if (name == nullptr || *name == '\0') {
-      std::fputs("orvane-tictactoe: cannot open the display: DISPLAY is not set\n", stderr);
-    } else {
-      std::fprintf(stderr,
-                   "orvane-tictactoe: cannot open the display \"%s\": is an X server running there?\n", name);
-    }
-    return false;
-  }
-  fl_open_display(display);
-  return true;
+  const std::string problem = ttt::openToolkitDisplay();
+  if (problem.empty()) return true;
+  std::fprintf(stderr, "orvane-tictactoe: %s\n", problem.c_str());
+  return false;
 }
 
 }  // namespace

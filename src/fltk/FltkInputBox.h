@@ -7,7 +7,7 @@
 
 namespace ttt {
 
-// The input box as the toolkit's modal text dialog, under the application's title.
+// The input box as a modal name dialog under the application's title.
 class FltkInputBox : public InputBox {
  public:
   explicit FltkInputBox(std::string title) : title_(std::move(title)) {}

@@ -6,8 +6,8 @@
 
 namespace ttt {
 
-// The message box as the toolkit's modal alert ("!" icon, for the exclamation style) or
-// message ("i" icon, for every other style), with one "OK" button.
+// The message box as a modal dialog with one "OK" button and an icon: "!" for the
+// exclamation style, "i" for every other style.
 class FltkMessageBox : public MessageBox {
  public:
   // Blocks until the box is closed.

@@ -3,6 +3,7 @@
 #include "platform/ClockRandomSource.h"
 #include "fltk/FltkInputBox.h"
 #include "fltk/FltkMessageBox.h"
+#include "fltk/IncrementalPaste.h"
 #include "platform/UriLauncher.h"
 #include "forms/Services.h"
 #include "screens/ApplicationTitle.h"
@@ -11,6 +12,7 @@ namespace ttt {
 
 // The platform services of the desktop program, bundled for main() to hand to the windows.
 struct FltkServices {
+  IncrementalPaste incrementalPaste;  // keeps pieced pastes into the name box safe
   FltkInputBox inputBox{kApplicationTitle};
   FltkMessageBox messageBox;
   UriLauncher launcher;

@@ -14,6 +14,7 @@
 #include "fltk/LineView.h"
 #include "fltk/ToolkitImage.h"
 #include "fltk/Units.h"
+#include "fltk/WindowHints.h"
 #include "forms/Form.h"
 #include "screens/Images.h"
 
@@ -148,6 +149,7 @@ void WindowView::setIcons() {
 void WindowView::open() {
   centreOnScreen();
   show();
+  offerOnlyClose(*this);
   if (!form_.layout().taskbarButton) leaveTaskbar();
   focusFirstButton();
 }

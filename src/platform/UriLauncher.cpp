@@ -3,8 +3,9 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <algorithm>
+#include <cerrno>
 #include <utility>
 
 extern char** environ;
@@ -37,16 +38,18 @@ class OpenerFileActions {
 
 UriLauncher::UriLauncher(std::string opener) : opener_(std::move(opener)) {}
 
-UriLauncher::~UriLauncher() { reapFinished(); }
-
 void UriLauncher::open(const std::string& target) {
-  reapFinished();
   // A target that starts with '-' would be read by the opener as one of its options.
   if (target.empty() || target.front() == '-') return;
-  spawnOpener(target);
+  spawnDetached(target);
 }
 
-void UriLauncher::spawnOpener(const std::string& target) {
+// The opener is started by a short-lived intermediate child, which we reap at once: the
+// opener itself is then nobody's child of ours, and the system reaps it whenever it ends,
+// so no finished opener lingers as a zombie of this process.
+void UriLauncher::spawnDetached(const std::string& target) const {
+  // Everything the intermediate child needs is prepared here: between fork and exit it only
+  // spawns the opener and leaves.
   const OpenerFileActions actions;
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
@@ -55,20 +58,16 @@ void UriLauncher::spawnOpener(const std::string& target) {
   std::string program = opener_;
   std::string argument = target;
   char* const argv[] = {program.data(), argument.data(), nullptr};
-  pid_t child = 0;
-  if (posix_spawnp(&child, opener_.c_str(), actions.get(), &attributes, argv, environ) == 0) {
-    running_.push_back(child);
+  const pid_t intermediate = fork();
+  if (intermediate == 0) {
+    pid_t opener = 0;
+    _exit(posix_spawnp(&opener, argv[0], actions.get(), &attributes, argv, environ) == 0 ? 0 : 1);
+  }
+  if (intermediate > 0) {
+    while (waitpid(intermediate, nullptr, 0) < 0 && errno == EINTR) {
+    }
   }
   posix_spawnattr_destroy(&attributes);
-}
-
-void UriLauncher::reapFinished() {
-  const auto finished = [](pid_t child) {
-    int status = 0;
-    const pid_t result = waitpid(child, &status, WNOHANG);
-    return result == child || result < 0;
-  };
-  running_.erase(std::remove_if(running_.begin(), running_.end(), finished), running_.end());
 }
 
 }  // namespace ttt

@@ -27,7 +27,7 @@ wait_window() { wait_until 10 window_id "$@" >/dev/null && window_id "$@" || fai
 window_gone() { ! window_id "$1" >/dev/null; }
 wait_gone() { wait_until 10 window_gone "$1" || fail "\"$1\" is still on screen"; }
 press() { xdotool windowfocus --sync "$1" key --clearmodifiers "$2" || fail "cannot press $2"; }
-# A message box opens at the pointer, so the pointer leaves for the corner after each click.
+# The pointer leaves for the corner after each click, off the board.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1 mousemove 0 0 || fail "cannot click"; }
 dismiss() { local box; box=$(wait_window "$1") || exit 1; press "$box" Return; wait_gone "$1"; }
 # answer_input_box TEXT [NOT_ID]: types TEXT into the name box and prints the box's id.

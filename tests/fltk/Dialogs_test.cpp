@@ -12,6 +12,7 @@
 
 #include "fltk/FltkInputBox.h"
 #include "fltk/FltkMessageBox.h"
+#include "fltk/NameInput.h"
 #include "screens/ApplicationTitle.h"
 
 namespace ttt::test {
@@ -100,6 +101,94 @@ TEST(FltkServices, InputBoxAnswersTheTypedTextOnOkAndEmptyTextOtherwise) {
     EXPECT_EQ(seen.title, "Orvane'S Tic Tac Toe !");
     EXPECT_EQ(seen.prompt, "ENTER ' NAME @ %d\nplease");
     EXPECT_EQ(seen.drawn, seen.literal);
+  }
+}
+
+TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
+  int sx = 0, sy = 0, sw = 0, sh = 0;
+  Fl::screen_work_area(sx, sy, sw, sh, 0);
+  std::string words;
+  while (words.size() < 3000) words += "Zo\xC3\xAB & @Bob ";
+  const std::string name(255, 'W');
+  for (const std::string& prompt : {name + " Won The Game !", words, std::string(1 << 20, 'm'), std::string("Tie")}) {
+    Seen seen;
+    std::array<int, 4> box{}, ok{};
+    withDialog([&] { FltkMessageBox().show(prompt, kStyleExclamation, "WON !"); },
+               [&](Fl_Window& dialog) {
+                 seen = read(dialog, "");
+                 box = {dialog.x(), dialog.y(), dialog.w(), dialog.h()};
+                 const Fl_Widget& button = *seen.buttons.at("OK");
+                 ok = {button.x(), button.y(), button.w(), button.h()};
+                 EXPECT_TRUE(offersOnlyClose(dialog));
+               });
+    const std::string head = prompt.substr(0, 40);
+    // Inside the screen, its button too, and centred to the pixel.
+    EXPECT_TRUE(box[0] >= sx && box[1] >= sy && box[0] + box[2] <= sx + sw && box[1] + box[3] <= sy + sh) << head;
+    EXPECT_TRUE(ok[0] >= 0 && ok[1] >= 0 && ok[0] + ok[2] <= box[2] && ok[1] + ok[3] <= box[3]) << head;
+    EXPECT_LE(std::abs(2 * box[0] + box[2] - (2 * sx + sw)), 2) << head;
+    EXPECT_LE(std::abs(2 * box[1] + box[3] - (2 * sy + sh)), 2) << head;
+    // Lines break at blanks, or inside a word too long for one; what fits is all there.
+    std::string joined = seen.prompt;
+    if (prompt.size() < 4000) {
+      EXPECT_EQ(seen.prompt.find('\n') == std::string::npos, prompt == "Tie") << head;
+      std::replace(joined.begin(), joined.end(), '\n', prompt == words ? ' ' : '\0');
+      std::erase(joined, '\0');
+      EXPECT_EQ(joined, prompt.substr(0, joined.size())) << head;
+      EXPECT_GE(joined.size() + 1, prompt.size()) << head;
+    } else {
+      EXPECT_EQ(seen.prompt.substr(seen.prompt.size() - 3), "\xE2\x80\xA6") << "cut with an ellipsis";
+    }
+  }
+}
+
+TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
+  const std::string accent = "\xC3\xAB";  // one character in two bytes
+  std::string accents;
+  for (int i = 0; i < 300; ++i) accents += accent;
+  using Insert = std::function<void(Fl_Window&, Fl_Input&)>;
+  const Insert typeLong = [](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'x', std::string(300, 'x')); };
+  const auto paste = [](std::string text) {
+    return Insert([text](Fl_Window&, Fl_Input& input) mutable {
+      Fl::e_text = text.data();
+      Fl::e_length = static_cast<int>(text.size());
+      input.handle(FL_PASTE);
+    });
+  };
+  const struct {
+    Insert insert;
+    std::string kept;
+    bool noted;
+  } cases[] = {
+      {typeLong, std::string(255, 'x'), true},
+      {[&](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'e', accents); }, accents.substr(0, 510), true},
+      {paste("Ann\r\nBob"), "Ann", false},
+      {paste("\nBob"), "", false},
+      {paste(std::string(1 << 20, 'p')), std::string(255, 'p'), true},
+      // Full, then all of it selected and typed over: the new text replaces it.
+      {[&](Fl_Window& dialog, Fl_Input& input) {
+         typeLong(dialog, input);
+         input.position(0, input.size());
+         pressKey(dialog, 'z', "zz");
+       },
+       "zz", true},
+  };
+  for (const auto& [insert, kept, noted] : cases) {
+    std::string answered;
+    bool noteShown = false;
+    withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("NAME"); },
+               [&](Fl_Window& dialog) {
+                 Fl_Input& input = *read(dialog, "").input;
+                 input.take_focus();
+                 insert(dialog, input);
+                 for (int i = 0; i < dialog.children(); ++i) {
+                   const char* label = dialog.child(i)->label();
+                   if (label != nullptr && std::string(label) == "At most 255 characters")
+                     noteShown = dialog.child(i)->visible();
+                 }
+                 pressKey(dialog, FL_Enter, "\r");
+               });
+    EXPECT_EQ(answered, kept);
+    EXPECT_EQ(noteShown, noted) << kept.substr(0, 10);
   }
 }
 

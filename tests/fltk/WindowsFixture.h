@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Device.H>
 #include <FL/Fl_Image_Surface.H>
+#include <FL/x.H>
 
 #include <array>
 #include <chrono>
@@ -76,6 +77,22 @@ inline void pressKey(Fl_Window& window, int key, const std::string& text = "", i
   Fl::e_state = state;
   Fl::handle(FL_KEYBOARD, &window);
   Fl::e_state = 0;
+}
+
+// Whether a shown window's Motif hints let the window manager offer a close box but no
+// minimise or maximise: the functions field lists move and close only, without "all".
+inline bool offersOnlyClose(Fl_Window& window) {
+  const Atom hints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  XGetWindowProperty(fl_display, fl_xid(&window), hints, 0, 5, False, hints, &type, &format, &items,
+                     &remaining, &data);
+  const bool closeOnly = items >= 2 && (reinterpret_cast<long*>(data)[0] & 1) != 0 &&
+                         reinterpret_cast<long*>(data)[1] == (4 | 32);
+  if (data != nullptr) XFree(data);
+  return closeOnly;
 }
 
 // A form that records every click, Timer1 tick and close request the toolkit delivers.

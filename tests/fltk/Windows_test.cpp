@@ -20,6 +20,7 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
       open(twoPlayerLayout(), [](RecordingForm& loading) { loading.control("Label2").setCaption("  &&@@"); });
   WindowView& window = windowOf(form);
   EXPECT_EQ(Fl::focus(), widget(form, "Command1"));
+  EXPECT_TRUE(offersOnlyClose(window));
   const Snapshot before(window);
   for (const int x : {1320, 2280, 480, 3120}) EXPECT_EQ(before.at(px(24, x), px(24, 1500)), kRed) << x;
   for (const int y : {1080, 1800, 360, 2520}) EXPECT_EQ(before.at(px(24, 900), px(24, y)), kRed) << y;

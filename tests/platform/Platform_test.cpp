@@ -2,7 +2,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
@@ -10,7 +9,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,19 +21,61 @@
 namespace ttt::test {
 namespace fs = std::filesystem;
 
+// A directory of fake openers put first on PATH for one test, removed afterwards.
+class FakeOpeners {
+ public:
+  FakeOpeners() : path_(std::getenv("PATH")) {
+    char pattern[] = "/tmp/ttt-opener-XXXXXX";
+    EXPECT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+    setenv("PATH", (dir.string() + ":" + path_).c_str(), 1);
+  }
+  ~FakeOpeners() {
+    setenv("PATH", path_.c_str(), 1);
+    fs::remove_all(dir);
+  }
+  void add(const std::string& name, const std::string& body) {
+    std::ofstream(dir / name) << "#!/bin/sh\n" << body;
+    fs::permissions(dir / name, fs::perms::owner_all);
+  }
+  // The lines the openers appended to `file`, once there are `count` of them (bounded wait).
+  std::vector<std::string> lines(const std::string& file, std::size_t count) const {
+    std::vector<std::string> read;
+    for (int tries = 0; tries < 1000 && read.size() < count; ++tries) {
+      if (tries > 0) usleep(10000);
+      read.clear();
+      std::ifstream record(dir / file);
+      for (std::string line; std::getline(record, line);) read.push_back(line);
+    }
+    return read;
+  }
+  fs::path dir;
+
+ private:
+  std::string path_;
+};
+
+// The state letter and parent of a process, or nothing once it is gone altogether.
+static std::optional<std::pair<char, int>> stateOf(int pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string line;
+  if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) return std::nullopt;
+  std::pair<char, int> state;
+  std::istringstream(line.substr(line.rfind(')') + 1)) >> state.first >> state.second;
+  return state;
+}
+
 TEST(UriLauncher, HandsTheTargetToTheOpenerAsOneArgumentAndDoesNotWait) {
-  char pattern[] = "/tmp/ttt-opener-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const fs::path dir = pattern;
-  // A fake opener first on PATH: it waits for "go", then records its arguments and descriptors.
-  std::ofstream(dir / "xdg-open") << "#!/bin/sh\ni=0\nwhile [ ! -e " << dir / "go"
-                                  << " ] && [ $((i += 1)) -lt 500 ]; do sleep 0.01; done\n"
-                                  << "fds=$(cd /proc/$$/fd && readlink 0 1 2 $LEAK)\n"
-                                  << "printf '%s\\n' \"$#\" \"$1\" \"$fds\" >> " << dir / "record" << "\n";
-  fs::permissions(dir / "xdg-open", fs::perms::owner_all);
-  const std::string path = std::getenv("PATH");
-  setenv("PATH", (dir.string() + ":" + path).c_str(), 1);
-  const int leak = open("/dev/null", O_RDONLY);  // the opener must not inherit it
+  FakeOpeners openers;
+  // It waits for "go", then records its arguments and descriptors.
+  openers.add("xdg-open", "i=0\nwhile [ ! -e " + (openers.dir / "go").string() +
+                              " ] && [ $((i += 1)) -lt 500 ]; do sleep 0.01; done\n"
+                              "fds=$(cd /proc/$$/fd && readlink 0 1 2 $LEAK)\n"
+                              "printf '%s\\n' \"$#\" \"$1\" \"$fds\" >> " +
+                              (openers.dir / "record").string() + "\n");
+  // The opener must not inherit it; numbered high, clear of the shell's own descriptors.
+  const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
+  const int leak = fcntl(devNull, F_DUPFD, 90);
   setenv("LEAK", std::to_string(leak).c_str(), 1);
   testing::internal::CaptureStderr();
   UriLauncher("ttt-no-such-opener").open("http://a.example/");
@@ -41,19 +84,34 @@ TEST(UriLauncher, HandsTheTargetToTheOpenerAsOneArgumentAndDoesNotWait) {
   for (const char* ignored : {"", "--help"}) launcher.open(ignored);
   const std::string target = "http://a.example/x;touch pwned && echo $(id) `id` 'q\" &";
   launcher.open(target);
-  EXPECT_FALSE(fs::exists(dir / "record")) << "run() waited for the opener";
-  std::ofstream(dir / "go").flush();
-  while (waitpid(-1, nullptr, 0) > 0) {
-  }
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing opener is silent
-  std::ifstream record(dir / "record");
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(record, line);) lines.push_back(line);
+  EXPECT_FALSE(fs::exists(openers.dir / "record")) << "open() waited for the opener";
+  std::ofstream(openers.dir / "go").flush();
   // One argument, its streams on /dev/null, and no other descriptor of ours.
-  EXPECT_EQ(lines, (std::vector<std::string>{"1", target, "/dev/null", "/dev/null", "/dev/null"}));
+  EXPECT_EQ(openers.lines("record", 5),
+            (std::vector<std::string>{"1", target, "/dev/null", "/dev/null", "/dev/null"}));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing opener is silent
   close(leak);
-  setenv("PATH", path.c_str(), 1);
-  fs::remove_all(dir);
+  close(devNull);
+}
+
+TEST(UriLauncher, LeavesNoZombieChildWhenFastAndSlowOpenersEnd) {
+  FakeOpeners openers;
+  const std::string done = "echo $$ >> " + (openers.dir / "done").string() + "\n";
+  openers.add("fast-open", done);
+  openers.add("slow-open", "sleep 3\n" + done);
+  for (int click = 0; click < 3; ++click) {
+    UriLauncher("fast-open").open("http://a.example/");
+    UriLauncher("slow-open").open("mailto:me@example.org");
+  }
+  const std::vector<std::string> ended = openers.lines("done", 6);
+  ASSERT_EQ(ended.size(), 6u);
+  // Within a second of its end each opener is gone, or at least no zombie of ours.
+  for (const std::string& pid : ended) {
+    std::optional<std::pair<char, int>> state;
+    for (int tries = 0; tries < 100 && (state = stateOf(std::stoi(pid))) && state->first != 'Z'; ++tries)
+      usleep(10000);
+    EXPECT_FALSE(state && state->first == 'Z' && state->second == getpid()) << pid;
+  }
 }
 
 TEST(ClockRandomSource, ReseedsWithinOneClockReadingGiveFreshValuesOverAllNineCells) {

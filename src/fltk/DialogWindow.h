@@ -1,0 +1,48 @@
+#pragma once
+
+#include <FL/Fl_Double_Window.H>
+
+#include <string>
+
+class Fl_Box;
+class Fl_Button;
+
+namespace ttt {
+
+class NameInput;
+
+// A modal dialog in the manner of the toolkit's own message and input boxes: an icon, the
+// prompt shown literally, a name field for an input box, and "OK" (with "Cancel" for an
+// input box) at the bottom right. Unlike the toolkit's, it wraps the prompt to fit the
+// screen, so that its buttons are always on it, and it opens centred on the screen, not
+// under the mouse pointer. Its border offers only a close box.
+class DialogWindow : public Fl_Double_Window {
+ public:
+  enum class Kind { Alert, Message, Input };  // icons "!", "i" and "?"
+
+  DialogWindow(Kind kind, const std::string& title, const std::string& prompt);
+  ~DialogWindow() override;
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+
+  // Shows the dialog and returns once it is closed: true for "OK" (or Enter), false for
+  // "Cancel", Escape or the close box.
+  bool run();
+  // The text in the name field; "" for a box without one.
+  std::string answer() const;
+
+ private:
+  static void okPressed(Fl_Widget* widget, void* data);
+  static void cancelled(Fl_Widget* widget, void* data);
+  void build(Kind kind, const std::string& prompt);
+  int addPrompt(const std::string& prompt);
+  int addButtons(int top, bool withCancel);
+  void centreOnScreen();
+
+  Fl_Box* prompt_ = nullptr;
+  NameInput* input_ = nullptr;
+  Fl_Button* ok_ = nullptr;
+  bool accepted_ = false;
+};
+
+}  // namespace ttt

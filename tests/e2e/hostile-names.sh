@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Names no one should type, on the real program: a mebibyte pasted in pieces (INCR) from
+# the clipboard and a paste holding a line break. The program lives on, the names stop at
+# 255 characters and at the line break, and the result box sits centred on the screen with
+# its button on it. No window offers to minimise.
+source "$(dirname "$0")/lib.sh"
+setup "$@"
+command -v xclip >/dev/null || fail "xclip is not installed"
+clip() { printf '%s' "$1" | xclip -selection clipboard -t UTF8_STRING -i; }
+# paste BOX: Ctrl+V in a name box, then waits for text in its field (right of the cursor).
+has_text() { mask "$1" 80 52 200 17 | grep -q '#'; }
+paste() { press "$1" ctrl+v && wait_until 10 has_text "$1" || fail "nothing was pasted"; }
+# close_only WINDOW: its Motif hints ask for move and close only (0x24), no minimise.
+close_only() { xprop -id "$1" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24,' || fail "window $1 may minimise"; }
+
+start_game
+menu=$(wait_window "$MENU") || exit 1
+close_only "$menu"
+press "$menu" alt+t
+clip "$(head -c 1048576 /dev/zero | tr '\0' 'w')"  # more than the server takes at once
+first=$(wait_window "$ASK") || exit 1
+close_only "$first"
+paste "$first"
+kill -0 "$GAME_PID" 2>/dev/null || fail "the program died of the pasted mebibyte"
+press "$first" Return
+clip "$(printf 'Bob\nthe second line')"
+second=$(wait_window "$ASK" "$first") || exit 1
+paste "$second"
+press "$second" Return
+WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+close_only "$WINDOW"
+
+long=$(printf 'w%.0s' $(seq 255))
+play 0 3 1 4 2
+box=$(wait_window "$long WON !") || exit 1
+close_only "$box"
+read -r X Y WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$box" |
+  awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ { printf "%s ", $2 }')
+screen=($(xdotool getdisplaygeometry))
+((X >= 0 && Y >= 0 && X + WIDTH <= screen[0] && Y + HEIGHT <= screen[1])) || fail "the box is off screen"
+((2 * X + WIDTH - screen[0] <= 4 && screen[0] - 2 * X - WIDTH <= 4)) || fail "the box is not centred across"
+((2 * Y + HEIGHT - screen[1] <= 4 && screen[1] - 2 * Y - HEIGHT <= 4)) || fail "the box is not centred down"
+# Its "OK" button, the one thing drawn in the bottom right corner.
+[ "$(mask "$box" $((WIDTH - 110)) $((HEIGHT - 33)) 90 23 | tr -cd '#' | wc -c)" -gt 50 ] || fail "no button"
+dismiss "$long WON !"
+
+# A new game opens with O, whose name stopped at the line break.
+press "$WINDOW" alt+n
+wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
+play 0 3 1 4 2
+dismiss "Bob WON !"
+leave "$WINDOW" "TWO PLAYER !"
+quit
