@@ -42,8 +42,8 @@ ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, in
       tabIndex_(layout.tabIndex) {
   copy_label(layout.caption.c_str());
   labeltype(literalLabelType());
-  labelfont(Fonts::face(layout.font));
-  labelsize(Fonts::pixelSize(layout.font.points));
+  labelfont(fonts::face(layout.font));
+  labelsize(fonts::pixelSize(layout.font.points));
   labelcolor(toolkitColour(layout.foreColour));
   color(toolkitColour(layout.backColour));
   selection_color(color());

@@ -23,14 +23,14 @@ void registerFaces() {
 
 }  // namespace
 
-Fl_Font Fonts::face(const FontSpec& font) {
+Fl_Font fonts::face(const FontSpec& font) {
   static const bool registered = (registerFaces(), true);
   static_cast<void>(registered);
   if (font.face == FontFace::ComicSansMs) return font.bold ? kComicBold : kComicRegular;
   return font.bold ? kSansBold : kSansRegular;
 }
 
-Fl_Fontsize Fonts::pixelSize(double points) {
+Fl_Fontsize fonts::pixelSize(double points) {
   return static_cast<Fl_Fontsize>(std::lround(points * 96.0 / 72.0));
 }
 

@@ -8,12 +8,12 @@ namespace ttt {
 
 // The faces the layouts name are Windows fonts; Liberation Sans stands in for MS Sans Serif
 // and Comic Neue for Comic Sans MS, in the same weight. Underlining is drawn by the label.
-class Fonts {
- public:
-  // The toolkit font of a layout font; registers the substitute faces on first use.
-  static Fl_Font face(const FontSpec& font);
-  // Points to pixels at 96 dots per inch, rounded: 9.75 points are 13 pixels.
-  static Fl_Fontsize pixelSize(double points);
-};
+namespace fonts {
 
+// The toolkit font of a layout font; registers the substitute faces on first use.
+Fl_Font face(const FontSpec& font);
+// Points to pixels at 96 dots per inch, rounded: 9.75 points are 13 pixels.
+Fl_Fontsize pixelSize(double points);
+
+}  // namespace fonts
 }  // namespace ttt

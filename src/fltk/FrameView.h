@@ -16,7 +16,6 @@ class FrameView : public Fl_Group, public ControlView {
 
   void apply(const Control& control) override;
   int handle(int event) override;
-  bool blocked() const { return blocked_; }
 
  private:
   void setBlocked(bool blocked);
