@@ -16,6 +16,10 @@ packages=(
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
+  g++-mingw-w64-x86-64-posix  # cross-builds the Windows program
+  googletest        # GoogleTest's sources, built with that compiler for the Windows tests
+  wine64            # runs the Windows program and its tests
+  zip               # packs the Windows program
 )
 
 missing=()
