@@ -20,3 +20,13 @@ if(EXISTS ${TTT_GOOGLETEST_SOURCE}/CMakeLists.txt)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(${TTT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endif()
+
+# The Win32 backend and the program.
+ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_platform)
+target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                           _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32)
+
+add_executable(orvane-tictactoe WIN32 src/main_win32.cpp)
+target_link_libraries(orvane-tictactoe PRIVATE ttt_win32 ttt_shell ttt_warnings)
+target_link_options(orvane-tictactoe PRIVATE -municode -s)
