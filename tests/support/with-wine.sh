@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
 # PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
-# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
+# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here,
+# and is made at TTT_WINE_DPI dots per inch when that is set (96 otherwise).
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -27,6 +28,10 @@ make_prefix() {
     target=${face#*=}
     "$wine" reg add "$key" /v "${face%%=*}" /t REG_SZ /d "$target" /f >/dev/null 2>&1 || return 1
   done
+  if [ -n "${TTT_WINE_DPI:-}" ]; then
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f \
+      >/dev/null 2>&1 || return 1
+  fi
   "$wineserver" -w 2>/dev/null || true
   touch "$prefix/.ready"
 }
