@@ -3,6 +3,9 @@
 # PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
 # prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here,
 # and is made at TTT_WINE_DPI dots per inch when that is set (96 otherwise).
+# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix (hard links,
+# so it costs no room), with a Wine server of its own: Wine binds a server's desktop to the X
+# display of its first program, so programs on different displays must not share one.
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -44,4 +47,19 @@ mkdir -p "$(dirname "$prefix")"
     make_prefix || { echo "with-wine: could not make the Wine prefix $prefix" >&2; exit 1; }
   fi
 ) 9>"$prefix.lock" || exit 1
-exec "$wine" "$@"
+if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
+  exec "$wine" "$@"
+fi
+copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
+cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
+export WINEPREFIX=$copy
+"$wine" "$@" &
+program=$!
+trap 'kill "$program" 2>/dev/null' TERM INT HUP
+wait "$program"
+status=$?
+# A signal ends the wait early: wait for the program itself to end.
+while kill -0 "$program" 2>/dev/null; do wait "$program"; status=$?; done
+"$wineserver" -k 2>/dev/null
+rm -rf "$copy"
+exit "$status"
