@@ -2,9 +2,14 @@
 // keyboard, clicks, drawing, the timer pump and the dialogs.
 #include <gtest/gtest.h>
 
+#include "win32/WinApi.h"
+#include <commctrl.h>
+
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "forms/Form.h"
 #include "shell/Application.h"
@@ -132,6 +137,11 @@ TEST_F(Win32WindowsTest, KeysPressButtonsOnlyAsTheDialogNavigationDoesAndEscapeC
   EXPECT_EQ(clientSize(two).cx, 290);
   EXPECT_EQ(clientSize(two).cy, 306);
   EXPECT_EQ(textOf(GetFocus()), L"&NEW GAME");
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetFocus(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -13);  // 9.75 points at 96 DPI
+  EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
   EXPECT_EQ(app.twoPlayer().control("summa").caption(), "X");
   key(WM_KEYDOWN, VK_RETURN);  // presses the focused NEW GAME: O moves first
   EXPECT_EQ(app.twoPlayer().control("summa").caption(), "O");
@@ -172,6 +182,35 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   EXPECT_EQ(pixelAt(frame, 60, 96), RGB(255, 255, 0));
   EXPECT_EQ(pixelAt(frame, 0, 0), border);
   EXPECT_TRUE(pumpUntil([this] { return pump.sleeping(); }));
+}
+
+TEST_F(Win32WindowsTest, LinksShowTheHandTheirTextAsTooltipAndOpenOnClick) {
+  const HWND two = openTwoPlayer();
+  POINT link{116 + 4, 256 + 8};  // inside Label3, the web address
+  ClientToScreen(two, &link);
+  SetCursorPos(link.x, link.y);
+  SendMessageW(two, WM_SETCURSOR, reinterpret_cast<WPARAM>(two), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+  EXPECT_NE(GetCursor(), nullptr);
+
+  const HWND tooltip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+  ASSERT_NE(tooltip, nullptr);
+  std::vector<std::wstring> tips;
+  for (int index = 0; index < SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++index) {
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool));
+    tips.push_back(text);
+  }
+  std::sort(tips.begin(), tips.end());
+  EXPECT_EQ(tips, (std::vector<std::wstring>{L"orvane@orvane.example", L"www.orvane.example"}));
+
+  click(two, 116 + 4, 256 + 8);
+  click(two, 104 + 4, 280 + 8);  // Label5, the e-mail address
+  EXPECT_EQ(fakes.launcher.opened, (std::vector<std::string>{"http://www.orvane.example/games/",
+                                                             "mailto:orvane@orvane.example"}));
 }
 
 TEST_F(Win32WindowsTest, TheInputBoxAnswersTheTextOnOkAndNothingOnCancel) {
