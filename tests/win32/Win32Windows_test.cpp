@@ -95,6 +95,18 @@ class Win32WindowsTest : public testing::Test {
     PostMessageW(container, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     pumpUntil([] { return false; }, 0.1);
   }
+  // A click of the real mouse, through the platform's own hit testing.
+  void mouseClick(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+    pumpUntil([] { return false; }, 0.3);
+  }
   HWND openTwoPlayer() {
     app.start();
     pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); });
@@ -165,14 +177,25 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   const COLORREF border = pixelAt(frame, 0, 0);
 
   Form& form = app.twoPlayer();
+  // Real mouse input: the disabled frame takes none, and is drawn the same.
+  form.control("Frame2").setEnabled(false);
+  pumpUntil([] { return false; }, 0.1);
+  mouseClick(frame, 120, 96);
+  EXPECT_EQ(form.control("S(4)").caption(), "");
+  EXPECT_EQ(pixelAt(frame, 0, 0), border);
+  form.control("Frame2").setEnabled(true);
+  mouseClick(frame, 120, 96);
+  EXPECT_EQ(form.control("S(4)").caption(), "X");
+  form.click("Command1");  // a new game, O to move
+
   click(frame, 36, 48);  // inside the top left square, outside its label
   for (int cell = 0; cell < 9; ++cell) EXPECT_EQ(form.control("S", cell).caption(), "");
-  // X on 3, 4 and 5 (the middle row), O on 0 and 1.
+  // O on 3, 4 and 5 (the middle row), X on 0 and 1.
   for (const auto& [x, y] : {std::pair{64, 96}, {64, 48}, {120, 96}, {120, 48}, {184, 96}}) {
     click(frame, x, y);
   }
   ASSERT_TRUE(pumpUntil([&] { return form.control("Line10").visible() && !fakes.messageBox.shown.empty(); }));
-  EXPECT_EQ(fakes.messageBox.shown.at(0).title, "PLAYER A WON !");
+  EXPECT_EQ(fakes.messageBox.shown.at(0).title, "PLAYER B WON !");
   EXPECT_FALSE(IsWindowEnabled(frame));
   click(frame, 184, 144);
   EXPECT_EQ(form.control("S(8)").caption(), "");
