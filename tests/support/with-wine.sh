@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
 # PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
-# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here,
-# and is made at TTT_WINE_DPI dots per inch when that is set (96 otherwise).
+# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
 # With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix (hard links,
 # so it costs no room), with a Wine server of its own: Wine binds a server's desktop to the X
-# display of its first program, so programs on different displays must not share one.
+# display of its first program, so programs on different displays must not share one. The
+# copy is set to TTT_WINE_DPI dots per inch when that is given (96 otherwise).
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -31,10 +31,6 @@ make_prefix() {
     target=${face#*=}
     "$wine" reg add "$key" /v "${face%%=*}" /t REG_SZ /d "$target" /f >/dev/null 2>&1 || return 1
   done
-  if [ -n "${TTT_WINE_DPI:-}" ]; then
-    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f \
-      >/dev/null 2>&1 || return 1
-  fi
   "$wineserver" -w 2>/dev/null || true
   touch "$prefix/.ready"
 }
@@ -53,6 +49,9 @@ fi
 copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
 cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
 export WINEPREFIX=$copy
+if [ -n "${TTT_WINE_DPI:-}" ]; then
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f >/dev/null 2>&1
+fi
 "$wine" "$@" &
 program=$!
 trap 'kill "$program" 2>/dev/null' TERM INT HUP

@@ -5,15 +5,15 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 setup "${1:-}" "${2:-}"
 dpi=${3:-96}
+# px TWIPS: a layout position at the DPI, rounded to the nearest pixel.
+px() { echo $((($1 * dpi + 720) / 1440)); }
 # size_is WINDOW TWIPS_WIDE TWIPS_HIGH: the client area is the size in twips at the DPI.
 size_is() {
   local want got
-  want="$(($2 * dpi / 1440))x$(($3 * dpi / 1440))"
+  want="$(px "$2")x$(px "$3")"
   got=$(xdotool getwindowgeometry "$1" | awk '/Geometry:/ { print $2 }')
   [ "$got" = "$want" ] || fail "window $1 is $got, not $want"
 }
-# px TWIPS: a layout position at the DPI.
-px() { echo $(($1 * dpi / 1440)); }
 # ink_at WINDOW X Y RRGGBB: the pixel there has that colour.
 ink_at() { [ "$(mask "$1" "$2" "$3" 1 1 "$4")" = "#" ] || fail "no $4 at $2,$3 of window $1"; }
 
