@@ -2,7 +2,10 @@
 # backend in src/win32/ over the same game layers, one static .exe with its resources, and a
 # zip of it. Test programs run under Wine, in one prefix kept in the build folder.
 set(TTT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${TTT_WINE_PREFIX})
+# Each test program runs with a Wine server of its own: a server shared by programs that come
+# and go at once can be shutting down just as the next one connects to it.
+set(CMAKE_CROSSCOMPILING_EMULATOR env TTT_WINE_OWN_SERVER=1
+    ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${TTT_WINE_PREFIX})
 # Listing the tests runs them under Wine: do it when CTest runs, not at every build.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
