@@ -25,6 +25,10 @@ test_packages=(
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page
   lintian             # checks the Debian package
+  g++-mingw-w64-x86-64-posix  # cross-builds the Windows program
+  googletest          # GoogleTest's sources, built with that compiler for the Windows tests
+  wine64              # runs the Windows program and its tests
+  zip                 # packs the Windows program
 )
 case "${1:-}" in
   --play) ;;

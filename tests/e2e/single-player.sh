@@ -7,10 +7,11 @@ RESULT="Tic Tac Toe !"
 # count WIN or LOSS: the ink of that count, read inside its cell of the orange score table.
 WIN=268 LOSS=316
 count() { mask "$WINDOW" "$1" 172 40 24; }
-# Whether the ink reads as a 1: a single run in every inked row, and one column inked in all.
+# Whether the ink reads as a 1: a single run in every inked row, and one column inked in all
+# of them. A 1 drawn without smoothing may show its flag apart from the stem in one row.
 reads_one() {
-  awk '/#/ { n++; gap += /#\.+#/; match($0, /#+/); if (RSTART > l) l = RSTART; e = RSTART + RLENGTH
-    if (!r || e < r) r = e } END { exit !(n >= 4 && !gap && l < r) }'
+  awk '/#/ { n++; if (/#\.+#/) { gap++; next } match($0, /#+/); if (RSTART > l) l = RSTART
+    e = RSTART + RLENGTH; if (!r || e < r) r = e } END { exit !(n >= 4 && gap <= 1 && l < r) }'
 }
 replied_or_ended() { local b; b=$(board); b=${b//./}; window_id "$RESULT" >/dev/null || [ "${#b}" -ge "$1" ]; }
 # Takes the first empty cell each move, once the computer has answered, until the result box.

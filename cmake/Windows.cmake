@@ -1,0 +1,80 @@
+# The Windows program, cross-built with MinGW-w64 (cmake/mingw-w64-x86_64.cmake): the Win32
+# backend in src/win32/ over the same game layers, one static .exe with its resources, and a
+# zip of it. Test programs run under Wine, in one prefix kept in the build folder.
+set(TTT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+# Each test program runs with a Wine server of its own: a server shared by programs that come
+# and go at once can be shutting down just as the next one connects to it.
+set(CMAKE_CROSSCOMPILING_EMULATOR env TTT_WINE_OWN_SERVER=1
+    ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${TTT_WINE_PREFIX})
+# Listing the tests runs them under Wine: do it when CTest runs, not at every build.
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+
+# GCC 12 warns of overlapping copies inside std::string when it inlines them at -O2 and
+# above, which is a false alarm (GCC bug 105329).
+target_compile_options(ttt_warnings INTERFACE -Wno-restrict)
+
+# The link opener of the platform layer is POSIX; the Win32 backend has its own.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/UriLauncher.cpp PROPERTIES HEADER_FILE_ONLY ON)
+
+# GoogleTest from Debian's source package, built with the same toolchain.
+set(TTT_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
+if(EXISTS ${TTT_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${TTT_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endif()
+
+# Programs for the build machine, built with its own compiler, since a cross-build cannot run
+# what it builds: ttt_host_program(NAME SOURCES... [LIBS...]) sets TTT_HOST_<NAME> to the file.
+find_program(TTT_HOST_CXX NAMES c++ g++ REQUIRED)
+function(ttt_host_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  set(output ${CMAKE_BINARY_DIR}/host/${name})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${TTT_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src ${ARG_SOURCES} -o ${output} ${ARG_LIBS}
+    DEPENDS ${ARG_SOURCES} VERBATIM)
+  add_custom_target(host-${name} ALL DEPENDS ${output})
+  string(MAKE_C_IDENTIFIER ${name} identifier)
+  string(TOUPPER ${identifier} upper)
+  set(TTT_HOST_${upper} ${output} PARENT_SCOPE)
+endfunction()
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
+
+# The Win32 backend and the program.
+ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_platform)
+target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                           _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32)
+
+# Its resources: the light bulb icon rendered from the windows' own drawing, the version from
+# project(), and the manifest (common controls 6, per-monitor DPI awareness v2).
+enable_language(RC)
+set(resources ${CMAKE_SOURCE_DIR}/src/win32/resources)
+set(generated ${CMAKE_BINARY_DIR}/resources)
+ttt_host_program(render-icon SOURCES ${resources}/render-icon.cpp
+  ${CMAKE_SOURCE_DIR}/src/screens/LightBulbIcon.cpp ${CMAKE_SOURCE_DIR}/src/screens/Canvas.cpp
+  ${CMAKE_SOURCE_DIR}/src/screens/Shapes.cpp)
+set(TTT_ICON_FILE ${generated}/light-bulb.ico)
+add_custom_command(OUTPUT ${TTT_ICON_FILE} COMMAND ${TTT_HOST_RENDER_ICON} ${TTT_ICON_FILE}
+  DEPENDS ${TTT_HOST_RENDER_ICON} VERBATIM)
+string(REPLACE "." "," TTT_VERSION_COMMAS "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+set(TTT_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+set(TTT_MANIFEST_FILE ${generated}/orvane-tictactoe.manifest)
+configure_file(${resources}/orvane-tictactoe.manifest.in ${TTT_MANIFEST_FILE} @ONLY)
+configure_file(${resources}/orvane-tictactoe.rc.in ${generated}/orvane-tictactoe.rc @ONLY)
+set_source_files_properties(${generated}/orvane-tictactoe.rc PROPERTIES
+  OBJECT_DEPENDS "${TTT_ICON_FILE};${TTT_MANIFEST_FILE}")
+
+add_executable(orvane-tictactoe WIN32 src/main_win32.cpp ${generated}/orvane-tictactoe.rc)
+target_link_libraries(orvane-tictactoe PRIVATE ttt_win32 ttt_shell ttt_warnings)
+target_link_options(orvane-tictactoe PRIVATE -municode -s)
+
+# The zip to hand out: the program and a short readme, with Windows line ends.
+find_program(TTT_ZIP zip REQUIRED)
+configure_file(${resources}/README.txt.in ${generated}/README.txt @ONLY NEWLINE_STYLE WIN32)
+set(TTT_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/orvane-tictactoe-${PROJECT_VERSION}-windows-x64.zip)
+add_custom_command(OUTPUT ${TTT_WINDOWS_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${TTT_WINDOWS_ZIP}
+  COMMAND ${TTT_ZIP} -q -j -X ${TTT_WINDOWS_ZIP} $<TARGET_FILE:orvane-tictactoe> ${generated}/README.txt
+  DEPENDS orvane-tictactoe ${generated}/README.txt VERBATIM)
+add_custom_target(windows-zip ALL DEPENDS ${TTT_WINDOWS_ZIP})

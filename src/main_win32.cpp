@@ -1,0 +1,46 @@
+#include "win32/WinApi.h"
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+
+#include "shell/Application.h"
+#include "win32/TimerPump.h"
+#include "win32/Win32Services.h"
+#include "win32/Win32Windows.h"
+#include "win32/WindowView.h"
+
+namespace {
+
+// Delivers messages until no window of ours is open once the running handler has returned.
+void runMessageLoop(ttt::Application& app, ttt::Win32Windows& windows) {
+  MSG message;
+  while (app.anyWindowOpen() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!windows.isDialogMessage(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    windows.collectClosed();
+  }
+}
+
+}  // namespace
+
+// The program reads no command line.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
+  // The shell's link associations may use COM.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  ttt::WindowView::registerClasses(instance);
+  ttt::TimerPump pump;
+  ttt::Win32Windows windows(pump);
+  ttt::Win32Services services(windows);
+  {
+    ttt::Application app(services.services, windows);
+    app.start();
+    runMessageLoop(app, windows);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return EXIT_SUCCESS;
+}

@@ -1,0 +1,65 @@
+#include "win32/ControlItem.h"
+
+#include "forms/Control.h"
+#include "win32/WideText.h"
+
+namespace ttt {
+
+namespace {
+
+// The text is drawn as it stands: '&' marks no access key, and no line is wrapped.
+constexpr UINT kLiteralText = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
+
+void paintLabel(HDC dc, const ControlItem& item) {
+  const ControlLayout& layout = *item.layout;
+  if (layout.opaque) {
+    SetDCBrushColor(dc, toColorRef(layout.backColour));
+    FillRect(dc, &item.rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+  const std::wstring text = toWide(item.control->caption());
+  if (text.empty()) return;
+  const HGDIOBJ previous = SelectObject(dc, item.font.get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, toColorRef(layout.foreColour));
+  RECT box = item.rect;
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, kLiteralText);
+  SelectObject(dc, previous);
+}
+
+// A line with flat ends at its width in pixels, scaled with the window's DPI.
+void paintLine(HDC dc, const ControlItem& item, const Scale& scale) {
+  LOGBRUSH brush{BS_SOLID, toColorRef(item.layout->foreColour), 0};
+  const DWORD width = static_cast<DWORD>(scale.pixels(item.layout->line.widthPixels));
+  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER,
+                          width, &brush, 0, nullptr);
+  const HGDIOBJ previous = SelectObject(dc, pen);
+  MoveToEx(dc, item.rect.left, item.rect.top, nullptr);
+  LineTo(dc, item.rect.right, item.rect.bottom);
+  SelectObject(dc, previous);
+  DeleteObject(pen);
+}
+
+}  // namespace
+
+void paintItem(HDC dc, const ControlItem& item, const Scale& scale) {
+  if (!item.control->visible()) return;
+  if (item.layout->kind == ControlKind::Label) paintLabel(dc, item);
+  if (item.layout->kind == ControlKind::Line) paintLine(dc, item, scale);
+}
+
+SIZE measureCaption(HDC dc, HFONT font, const std::wstring& caption) {
+  const HGDIOBJ previous = SelectObject(dc, font);
+  RECT box{0, 0, 0, 0};
+  if (caption.empty()) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    box.bottom = metrics.tmHeight;
+  } else {
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
+              kLiteralText | DT_CALCRECT);
+  }
+  SelectObject(dc, previous);
+  return {box.right - box.left, box.bottom - box.top};
+}
+
+}  // namespace ttt

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace ttt {
+
+// The program keeps its texts in UTF-8; the Win32 API takes UTF-16. Invalid UTF-8 bytes
+// come out as U+FFFD rather than failing.
+std::wstring toWide(const std::string& utf8);
+std::string toUtf8(const std::wstring& wide);
+
+}  // namespace ttt

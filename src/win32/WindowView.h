@@ -1,0 +1,77 @@
+#pragma once
+
+#include "win32/WinApi.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/ControlItem.h"
+#include "win32/GdiObjects.h"
+#include "win32/Scale.h"
+
+namespace ttt {
+
+class Control;
+class Form;
+
+// The real window of a form: its client area in twips at the window's DPI, caption,
+// background, icons and fixed border, its buttons and frames as child windows, and its labels
+// and lines drawn in stacking order. The close box asks the form to close; the keyboard goes
+// through the platform's dialog navigation (see isDialogMessage), where Escape closes nothing.
+class WindowView {
+ public:
+  // Builds the window, still hidden, from the form's layout and its controls as they are.
+  // A window with an owner has no taskbar button.
+  WindowView(Form& form, HWND owner);
+  ~WindowView();
+  WindowView(const WindowView&) = delete;
+  WindowView& operator=(const WindowView&) = delete;
+
+  // Puts the window on screen, centred, with the focus on the first button in tab order.
+  void open();
+  void raise();
+  // Takes the window off screen for good; the object itself may still be on the call stack.
+  void close();
+  void apply(const Control& control);
+  HWND handle() const { return window_; }
+  // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter).
+  bool isDialogMessage(MSG& message);
+
+  static void registerClasses(HINSTANCE instance);
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT mouseMessage(HWND container, UINT message, LPARAM lParam);
+
+  void buildItems();
+  void createChildWindow(ControlItem& item);
+  void applyDpi(UINT dpi);
+  void placeItem(ControlItem& item);
+  void fitLabel(ControlItem& item);
+  void stackChildWindows();
+  void addTooltip(ControlItem& item);
+  void updateTooltip(const ControlItem& item);
+  void paint(HWND container);
+  void focusFirstButton();
+  bool setCursorOverLink(HWND container);
+
+  ControlItem* itemOf(const Control& control);
+  ControlItem* labelAt(HWND container, POINT point);
+  ControlItem* buttonById(int id);
+  HWND containerOf(const ControlLayout& layout) const;
+  std::vector<ControlItem*> buttonsInTabOrder() const;
+
+  Form& form_;
+  HWND window_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  Scale scale_;
+  std::vector<std::unique_ptr<ControlItem>> items_;  // stacking order, topmost first
+  std::string pressed_;                               // the label a press began on
+  std::vector<IconHandle> icons_;
+  IconHandle handCursor_;
+};
+
+}  // namespace ttt

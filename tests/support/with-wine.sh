@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
+# PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
+# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
+# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix (hard links,
+# so it costs no room), with a Wine server of its own: Wine binds a server's desktop to the X
+# display of its first program, so programs on different displays must not share one. The
+# copy is set to TTT_WINE_DPI dots per inch when that is given (96 otherwise).
+set -u
+if [ $# -lt 2 ]; then
+  echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
+  exit 2
+fi
+prefix=$1
+shift
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+if [ ! -x "$wine" ]; then
+  echo "with-wine: Wine is not installed (apt-get install wine64)" >&2
+  exit 1
+fi
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko: nothing here needs them, and Wine would offer to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+make_prefix() {
+  "$wine" wineboot --init >/dev/null 2>&1 || return 1
+  local key='HKCU\Software\Wine\Fonts\Replacements' face target
+  for face in "Microsoft Sans Serif=Liberation Sans" "MS Sans Serif=Liberation Sans" \
+    "Comic Sans MS=Comic Neue"; do
+    target=${face#*=}
+    "$wine" reg add "$key" /v "${face%%=*}" /t REG_SZ /d "$target" /f >/dev/null 2>&1 || return 1
+  done
+  "$wineserver" -w 2>/dev/null || true
+  touch "$prefix/.ready"
+}
+
+mkdir -p "$(dirname "$prefix")"
+(
+  flock 9
+  if [ ! -e "$prefix/.ready" ]; then
+    rm -rf "$prefix"
+    make_prefix || { echo "with-wine: could not make the Wine prefix $prefix" >&2; exit 1; }
+  fi
+) 9>"$prefix.lock" || exit 1
+if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
+  exec "$wine" "$@"
+fi
+copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
+cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
+export WINEPREFIX=$copy
+if [ -n "${TTT_WINE_DPI:-}" ]; then
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f >/dev/null 2>&1
+fi
+"$wine" "$@" &
+program=$!
+trap 'kill "$program" 2>/dev/null' TERM INT HUP
+wait "$program"
+status=$?
+# A signal ends the wait early: wait for the program itself to end.
+while kill -0 "$program" 2>/dev/null; do wait "$program"; status=$?; done
+"$wineserver" -k 2>/dev/null
+rm -rf "$copy"
+exit "$status"
