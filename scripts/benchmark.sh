@@ -7,12 +7,12 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir=${TTT_BUILD_DIR:-$root/build}
+build_dir=${TTT_BUILD_DIR:-$root/build/dev}
 windows_build_dir=${TTT_WINDOWS_BUILD_DIR:-$root/build/windows}
 idle_seconds=5
 
 if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
-  cmake -S "$root" -B "$build_dir" >/dev/null
+  cmake -S "$root" --preset dev -B "$build_dir" >/dev/null
   cmake --build "$build_dir" --parallel "$(nproc)" --target orvane-tictactoe window-pixels >/dev/null
   if ! cmake --build "$build_dir" --parallel "$(nproc)" --target singleplayer_tests >/dev/null 2>&1; then
     echo "benchmark: the single-player test suite is not in the build; it will not be timed"

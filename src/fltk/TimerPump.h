@@ -1,14 +1,14 @@
 #pragma once
 
-#include <memory>
+#include "forms/TickPasses.h"
 
 namespace ttt {
 
 class Form;
 
-// Drives the timers of the windows on screen. It ticks at the toolkit's shortest timeout
-// while ticks still change something; a tick that changes nothing would change nothing if
-// repeated, so the pump then sleeps until wake() is called (by any change of the model).
+// Drives the timers of the windows on screen with the toolkit's shortest timeout: it ticks
+// while ticks still change something, then sleeps until wake() is called (by any change of
+// the model).
 class TimerPump {
  public:
   TimerPump();
@@ -16,14 +16,15 @@ class TimerPump {
   TimerPump(const TimerPump&) = delete;
   TimerPump& operator=(const TimerPump&) = delete;
 
-  void watch(Form& form);   // the form is on screen
-  void forget(Form& form);  // the form has closed
-  void wake();              // something changed: tick again soon
-  bool sleeping() const;    // no tick is scheduled
+  void watch(Form& form) { passes_.watch(form); }    // the form is on screen
+  void forget(Form& form) { passes_.forget(form); }  // the form has closed
+  void wake() { passes_.wake(); }                    // something changed: tick again soon
+  bool sleeping() const { return passes_.sleeping(); }  // no tick is scheduled
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  static void onTimeout(void* data);
+
+  TickPasses passes_;
 };
 
 }  // namespace ttt

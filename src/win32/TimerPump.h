@@ -2,7 +2,7 @@
 
 #include "win32/WinApi.h"
 
-#include "platform/TickPasses.h"
+#include "forms/TickPasses.h"
 
 namespace ttt {
 

@@ -1,4 +1,4 @@
-#include "platform/TickPasses.h"
+#include "forms/TickPasses.h"
 
 #include <algorithm>
 
