@@ -13,8 +13,8 @@ namespace {
 // FLTK's own X options other than -display. The windows keep the places, titles, class and
 // colours they are designed with, so these are refused rather than passed on.
 constexpr std::array<std::string_view, 17> kRefusedToolkitOptions = {
-    "-bg",   "-bg2",   "-background", "-background2", "-fg",     "-foreground",
-    "-dnd",  "-nodnd", "-geometry",   "-iconic",      "-kbd",    "-nokbd",
+    "-bg",   "-bg2",   "-background", "-background2", "-fg",        "-foreground",
+    "-dnd",  "-nodnd", "-geometry",   "-iconic",      "-kbd",       "-nokbd",
     "-name", "-title", "-scheme",     "-tooltips",    "-notooltips"};
 
 constexpr std::string_view kDisplayOption = "--display=";
@@ -52,8 +52,8 @@ CommandLineRequest refuseArgument(std::string_view argument) {
 }
 
 // Takes a display name; a later -display replaces an earlier one, as with X programs.
-std::optional<CommandLineRequest> takeDisplay(CommandLineRequest& request,
-                                              std::string_view option, const char* name) {
+std::optional<CommandLineRequest> takeDisplay(CommandLineRequest& request, std::string_view option,
+                                              const char* name) {
   if (name == nullptr || *name == '\0') {
     return refuse("the option '" + std::string(option) + "' needs a display name");
   }

@@ -9,10 +9,10 @@ namespace ttt {
 
 // What one run of the line test decides for a board.
 struct LineTestResult {
-  OutcomeFlags flags;              // the flags as the test leaves them
-  std::vector<int> strikeLines;    // strike lines to show, in the order found (may repeat none)
-  bool lineFound = false;          // a line of "X" or "O" stands: the board is to be locked
-  bool tieFound = false;           // the tie check set TIE on this run
+  OutcomeFlags flags;            // the flags as the test leaves them
+  std::vector<int> strikeLines;  // strike lines to show, in the order found (may repeat none)
+  bool lineFound = false;        // a line of "X" or "O" stands: the board is to be locked
+  bool tieFound = false;         // the tie check set TIE on this run
 };
 
 // Runs the X pass, the O pass and the tie check over the board, starting from the flags as

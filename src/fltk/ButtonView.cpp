@@ -34,8 +34,7 @@ Fl_Labeltype literalLabelType() {
 
 }  // namespace
 
-ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width,
-                       int height)
+ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height)
     : Fl_Button(x, y, width, height),
       form_(form),
       fullName_(layout.fullName()),

@@ -25,8 +25,10 @@ Display* openCatchingServerReason(std::string& reason) {
   close(saved);
   std::rewind(caught);
   for (int c = 0; (c = std::fgetc(caught)) != EOF && reason.size() < 200;) {
-    if (c >= ' ' && c != 0x7f) reason += static_cast<char>(c);
-    else if (!reason.empty() && reason.back() != ' ') reason += ' ';
+    if (c >= ' ' && c != 0x7f)
+      reason += static_cast<char>(c);
+    else if (!reason.empty() && reason.back() != ' ')
+      reason += ' ';
   }
   while (!reason.empty() && reason.back() == ' ') reason.pop_back();
   std::fclose(caught);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/ClockRandomSource.h"
 #include "fltk/FltkInputBox.h"
 #include "fltk/FltkMessageBox.h"
 #include "fltk/IncrementalPaste.h"
-#include "platform/UriLauncher.h"
 #include "forms/Services.h"
+#include "platform/ClockRandomSource.h"
+#include "platform/UriLauncher.h"
 #include "screens/ApplicationTitle.h"
 
 namespace ttt {

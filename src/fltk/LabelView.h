@@ -20,8 +20,7 @@ class Form;
 class LabelView : public Fl_Widget, public ControlView {
  public:
   // x and y are the top left corner in window pixels; handCursor may be null.
-  LabelView(Form& form, const ControlLayout& layout, int x, int y,
-            const Fl_RGB_Image* handCursor);
+  LabelView(Form& form, const ControlLayout& layout, int x, int y, const Fl_RGB_Image* handCursor);
 
   void apply(const Control& control) override;
   int handle(int event) override;

@@ -16,9 +16,9 @@ class TimerPump {
   TimerPump(const TimerPump&) = delete;
   TimerPump& operator=(const TimerPump&) = delete;
 
-  void watch(Form& form) { passes_.watch(form); }    // the form is on screen
-  void forget(Form& form) { passes_.forget(form); }  // the form has closed
-  void wake() { passes_.wake(); }                    // something changed: tick again soon
+  void watch(Form& form) { passes_.watch(form); }       // the form is on screen
+  void forget(Form& form) { passes_.forget(form); }     // the form has closed
+  void wake() { passes_.wake(); }                       // something changed: tick again soon
   bool sleeping() const { return passes_.sleeping(); }  // no tick is scheduled
 
  private:

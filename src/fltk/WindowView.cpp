@@ -84,10 +84,9 @@ void WindowView::buildControls() {
   // they were added, so the bottom one goes in first.
   const auto& controls = form_.controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) place(**it, frames);
-  std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
-                   [](const ButtonView* a, const ButtonView* b) {
-                     return a->tabIndex() < b->tabIndex();
-                   });
+  std::stable_sort(
+      tabOrder_.begin(), tabOrder_.end(),
+      [](const ButtonView* a, const ButtonView* b) { return a->tabIndex() < b->tabIndex(); });
 }
 
 void WindowView::place(const Control& control,

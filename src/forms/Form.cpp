@@ -6,8 +6,7 @@
 
 namespace ttt {
 
-Form::Form(const FormLayout& layout, Services& services)
-    : layout_(layout), services_(services) {}
+Form::Form(const FormLayout& layout, Services& services) : layout_(layout), services_(services) {}
 
 Form::~Form() = default;
 
@@ -103,7 +102,8 @@ void Form::click(std::string_view controlName) {
   BusyScope busy(busy_);
   if (layout.index >= 0) {
     const auto handler = arrayClickHandlers_.find(layout.name);
-    if (handler != arrayClickHandlers_.end()) handler->second(static_cast<std::int16_t>(layout.index));
+    if (handler != arrayClickHandlers_.end())
+      handler->second(static_cast<std::int16_t>(layout.index));
   } else {
     const auto handler = clickHandlers_.find(layout.name);
     if (handler != clickHandlers_.end()) handler->second();

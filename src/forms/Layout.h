@@ -47,21 +47,21 @@ enum class ControlKind { Label, Button, Frame, Line };
 
 // One widget of a window as it is when the window is loaded.
 struct ControlLayout {
-  std::string name;          // "Label2", or the array's name "S" with index >= 0
-  int index = -1;            // element of a control array, -1 for a single control
+  std::string name;  // "Label2", or the array's name "S" with index >= 0
+  int index = -1;    // element of a control array, -1 for a single control
   ControlKind kind = ControlKind::Label;
-  std::string container;     // "" for the window's client area, else the frame's name
+  std::string container;  // "" for the window's client area, else the frame's name
   std::string caption;
-  TwipsRect rect;            // labels, buttons and frames
-  TwipsLine line;            // lines
+  TwipsRect rect;  // labels, buttons and frames
+  TwipsLine line;  // lines
   FontSpec font;
   Colour foreColour = kButtonText;
   Colour backColour = kButtonFace;
-  bool opaque = true;        // labels: paint the background colour behind the text
+  bool opaque = true;  // labels: paint the background colour behind the text
   bool visible = true;
   bool enabled = true;
-  bool autoSize = false;     // labels: take the size of the caption in the font
-  bool link = false;         // labels: hand cursor, and a tooltip that repeats the caption
+  bool autoSize = false;  // labels: take the size of the caption in the font
+  bool link = false;      // labels: hand cursor, and a tooltip that repeats the caption
   int tabIndex = 0;
 
   // "S(4)" for an array element, the name alone otherwise.

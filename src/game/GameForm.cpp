@@ -52,13 +52,9 @@ void GameForm::Timer1_Timer() {
   if (result.lineFound || lockForTie) Frame2->setEnabled(false);
 }
 
-void GameForm::Label3_Click() {
-  services().launcher.open(std::string(kAuthorHomePage));
-}
+void GameForm::Label3_Click() { services().launcher.open(std::string(kAuthorHomePage)); }
 
-void GameForm::Label5_Click() {
-  services().launcher.open("mailto:" + std::string(kAuthorEmail));
-}
+void GameForm::Label5_Click() { services().launcher.open("mailto:" + std::string(kAuthorEmail)); }
 
 bool GameForm::mayPlace(const Control& cell, std::string_view mark) const {
   return cell.caption() == kEmptyCell && sideToMove->caption() == mark && noOutcome();

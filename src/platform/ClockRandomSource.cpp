@@ -18,11 +18,13 @@ std::uint64_t mix(std::uint64_t z) {
 
 }  // namespace
 
-ClockRandomSource::ClockRandomSource(Clock clock) : clock_(std::move(clock)), state_(mix(clock_())) {}
+ClockRandomSource::ClockRandomSource(Clock clock)
+    : clock_(std::move(clock)), state_(mix(clock_())) {}
 
 std::uint64_t ClockRandomSource::steadyClockNanoseconds() {
   const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+  return static_cast<std::uint64_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
 void ClockRandomSource::reseedFromClock() {

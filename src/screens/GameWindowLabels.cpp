@@ -22,15 +22,15 @@ ControlLayout playerLabel(std::string name, std::string caption, int left, int w
       makeLabel(std::move(name), std::move(caption), rect, kSansBold10, kDarkRed, tabIndex));
 }
 
-ControlLayout addressHeading(std::string name, std::string caption, int left, int top,
-                             int width, int tabIndex) {
+ControlLayout addressHeading(std::string name, std::string caption, int left, int top, int width,
+                             int tabIndex) {
   const TwipsRect rect{left, top, width, kAddressLineHeight};
   return autoSized(
       makeLabel(std::move(name), std::move(caption), rect, kComicBold11, kDarkOrange, tabIndex));
 }
 
-ControlLayout addressLink(std::string name, std::string_view address, int left, int top,
-                          int width, int tabIndex) {
+ControlLayout addressLink(std::string name, std::string_view address, int left, int top, int width,
+                          int tabIndex) {
   const TwipsRect rect{left, top, width, kAddressLineHeight};
   ControlLayout link = makeLabel(std::move(name), std::string(address), rect,
                                  kComicBoldUnderlined11, kBlue, tabIndex);

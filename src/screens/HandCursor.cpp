@@ -14,6 +14,7 @@ constexpr int kCursorSize = 32;
 // The hand, pixel by pixel: '#' black outline, '.' white fill, anything else transparent.
 // The index finger points up from the left; its tip at column 5 of the top row is the
 // pointer's hot spot.
+// clang-format off
 constexpr std::array<std::string_view, 25> kHandRows = {
     "     ##",
     "    #..#",
@@ -41,6 +42,7 @@ constexpr std::array<std::string_view, 25> kHandRows = {
     "     #.......#",
     "     #########",
 };
+// clang-format on
 
 void setPixel(PixelImage& image, int column, int row, std::uint8_t shade) {
   const auto offset = static_cast<std::size_t>((row * image.width + column) * 4);

@@ -46,8 +46,6 @@ Form3& Application::menu() { return instance(menu_, services_, *this, windows_);
 
 Form1& Application::twoPlayer() { return instance(twoPlayer_, services_, *this, windows_); }
 
-Form2& Application::singlePlayer() {
-  return instance(singlePlayer_, services_, *this, windows_);
-}
+Form2& Application::singlePlayer() { return instance(singlePlayer_, services_, *this, windows_); }
 
 }  // namespace ttt

@@ -29,8 +29,8 @@ class Form2 : public GameForm {
   void announceResult(const std::string& message, Control* counter);
   void playO(int index);
 
-  BoundControl Label6{*this, "Label6"};  // the user's name
-  BoundControl LBLNUM{*this, "LBLNUM"};  // the move counter
+  BoundControl Label6{*this, "Label6"};            // the user's name
+  BoundControl LBLNUM{*this, "LBLNUM"};            // the move counter
   BoundControlArray Label10{*this, "Label10", 2};  // the score: wins, losses
   BoundTimer Timer2{*this, "Timer2"};
   BoundTimer Timer3{*this, "Timer3"};

@@ -30,8 +30,8 @@ void paintLabel(HDC dc, const ControlItem& item) {
 void paintLine(HDC dc, const ControlItem& item, const Scale& scale) {
   LOGBRUSH brush{BS_SOLID, toColorRef(item.layout->foreColour), 0};
   const DWORD width = static_cast<DWORD>(scale.pixels(item.layout->line.widthPixels));
-  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER,
-                          width, &brush, 0, nullptr);
+  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, &brush,
+                          0, nullptr);
   const HGDIOBJ previous = SelectObject(dc, pen);
   MoveToEx(dc, item.rect.left, item.rect.top, nullptr);
   LineTo(dc, item.rect.right, item.rect.bottom);

@@ -20,7 +20,7 @@ struct ControlItem {
   HWND container = nullptr;  // the window it lies in: the top-level one or a frame
   RECT rect{};               // in the container's pixels; a line's end points are apart
   FontHandle font;
-  int id = 0;                // buttons' command id, labels' tooltip id
+  int id = 0;  // buttons' command id, labels' tooltip id
 };
 
 // Draws a label or a line of the item's container into the device context.

@@ -7,7 +7,8 @@ DialogTemplate::DialogTemplate(const std::wstring& title, short width, short hei
   putDword(0);  // extended style
   countAt_ = words_.size();
   words_.push_back(0);  // controls, counted as they are added
-  for (short value : {short{0}, short{0}, width, height}) words_.push_back(static_cast<WORD>(value));
+  for (short value : {short{0}, short{0}, width, height})
+    words_.push_back(static_cast<WORD>(value));
   words_.push_back(0);  // no menu
   words_.push_back(0);  // the standard dialog class
   putText(title);

@@ -17,7 +17,8 @@ namespace {
 bool startsWithNoCase(const std::string& text, std::string_view prefix) {
   return text.size() > prefix.size() &&
          std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
          });
 }
 
@@ -25,12 +26,12 @@ bool startsWithNoCase(const std::string& text, std::string_view prefix) {
 
 bool ShellLauncher::isLinkTarget(const std::string& target) {
   constexpr std::array<std::string_view, 3> kSchemes{"http://", "https://", "mailto:"};
-  const bool control = std::any_of(target.begin(), target.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20;
-  });
-  return !control && std::any_of(kSchemes.begin(), kSchemes.end(), [&target](std::string_view scheme) {
-    return startsWithNoCase(target, scheme);
-  });
+  const bool control = std::any_of(target.begin(), target.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+  return !control &&
+         std::any_of(kSchemes.begin(), kSchemes.end(), [&target](std::string_view scheme) {
+           return startsWithNoCase(target, scheme);
+         });
 }
 
 void ShellLauncher::open(const std::string& target) {

@@ -36,7 +36,8 @@ INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 std::string Win32InputBox::ask(const std::string& prompt) {
   DialogTemplate box(toWide(title_), 240, 78);
-  box.add(DialogTemplate::kStatic, toWide(prompt), SS_LEFT | SS_NOPREFIX, {7, 7, 178, 50}, kPromptId);
+  box.add(DialogTemplate::kStatic, toWide(prompt), SS_LEFT | SS_NOPREFIX, {7, 7, 178, 50},
+          kPromptId);
   box.add(DialogTemplate::kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, {7, 58, 233, 71},
           kTextId);
   box.add(DialogTemplate::kButton, L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, {185, 7, 233, 21}, IDOK);

@@ -30,7 +30,8 @@ void Win32Windows::formShown(Form& form) {
   if (window) {
     window->raise();
   } else {
-    window = std::make_unique<WindowView>(form, form.layout().taskbarButton ? nullptr : hiddenOwner());
+    window =
+        std::make_unique<WindowView>(form, form.layout().taskbarButton ? nullptr : hiddenOwner());
     window->open();
   }
   shownOrder_.erase(std::remove(shownOrder_.begin(), shownOrder_.end(), window->handle()),
@@ -67,7 +68,8 @@ void Win32Windows::stateChanged(Form& /*form*/) { pump_.wake(); }
 bool Win32Windows::isDialogMessage(MSG& message) {
   for (auto& [form, window] : windows_) {
     const HWND handle = window->handle();
-    if (message.hwnd == handle || IsChild(handle, message.hwnd)) return window->isDialogMessage(message);
+    if (message.hwnd == handle || IsChild(handle, message.hwnd))
+      return window->isDialogMessage(message);
   }
   return false;
 }

@@ -42,7 +42,8 @@ void WindowView::registerClasses(HINSTANCE instance) {
 }
 
 WindowView::WindowView(Form& form, HWND owner)
-    : form_(form), handCursor_(createCursor(handCursor(), kHandCursorHotSpotX, kHandCursorHotSpotY)) {
+    : form_(form),
+      handCursor_(createCursor(handCursor(), kHandCursorHotSpotX, kHandCursorHotSpotY)) {
   const FormLayout& layout = form.layout();
   window_ = CreateWindowExW(windowExStyle(layout), kWindowClass, toWide(layout.caption).c_str(),
                             windowStyle(), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr,
@@ -90,9 +91,9 @@ void WindowView::createChildWindow(ControlItem& item) {
                                   WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
                                   0, 0, 0, 0, item.container, id, nullptr, nullptr);
   } else if (layout.kind == ControlKind::Frame) {
-    item.window = CreateWindowExW(0, kFrameClass, L"",
-                                  WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown, 0, 0, 0, 0,
-                                  item.container, id, GetModuleHandleW(nullptr), this);
+    item.window =
+        CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown,
+                        0, 0, 0, 0, item.container, id, GetModuleHandleW(nullptr), this);
   } else {
     if (layout.link) addTooltip(item);
     return;
@@ -167,7 +168,8 @@ void WindowView::stackChildWindows() {
     after = item->window;
   }
   const auto stackIndex = [this](const ControlItem* item) {
-    return std::find_if(items_.begin(), items_.end(), [item](const auto& e) { return e.get() == item; }) -
+    return std::find_if(items_.begin(), items_.end(),
+                        [item](const auto& e) { return e.get() == item; }) -
            items_.begin();
   };
   for (std::size_t lower = 0; lower < order.size(); ++lower) {

@@ -69,7 +69,7 @@ class WindowView {
   HWND lastFocus_ = nullptr;
   Scale scale_;
   std::vector<std::unique_ptr<ControlItem>> items_;  // stacking order, topmost first
-  std::string pressed_;                               // the label a press began on
+  std::string pressed_;                              // the label a press began on
   std::vector<IconHandle> icons_;
   IconHandle handCursor_;
 };

@@ -17,9 +17,11 @@ CommandLineRequest parse(std::vector<const char*> arguments) { return parseComma
 TEST(CommandLine, PlaysWithoutArgumentsAndOpensTheDisplayItIsGiven) {
   EXPECT_EQ(parse({}).action, CommandLineAction::Play);
   EXPECT_EQ(parse({}).displayName, "");
-  for (const auto& arguments : std::vector<std::vector<const char*>>{
-           {"-display", "host:1.0"}, {"--display", "host:1.0"}, {"--display=host:1.0"},
-           {"-display", ":7", "-display", "host:1.0"}}) {
+  for (const auto& arguments :
+       std::vector<std::vector<const char*>>{{"-display", "host:1.0"},
+                                             {"--display", "host:1.0"},
+                                             {"--display=host:1.0"},
+                                             {"-display", ":7", "-display", "host:1.0"}}) {
     const CommandLineRequest request = parse(arguments);
     EXPECT_EQ(request.action, CommandLineAction::Play) << request.error;
     EXPECT_EQ(request.displayName, "host:1.0");

@@ -14,20 +14,24 @@ constexpr OutcomeFlags kTie{kFalse, kFalse, kTrue};
 
 // Boards are written row by row from the top left, "." for an empty cell.
 TEST(LineTest, DecidesEachBoardFromTheFlagsAsTheyStand) {
-  struct Case { const char* board; OutcomeFlags before, after; std::vector<int> strikeLines; };
+  struct Case {
+    const char* board;
+    OutcomeFlags before, after;
+    std::vector<int> strikeLines;
+  };
   const std::vector<Case> cases = {
-      {"X..XXX..X", kNone, kXWin, {10, 15}},      // one mark completes two lines
-      {".OO.OO.OO", kNone, kOWin, {14, 13}},      // middle column is tested before the right
-      {"X.X.X.X.X", kNone, kXWin, {16, 15}},      // the diagonal from the top right first
-      {"XXX...OOO", kNone, kOWin, {9, 11}},       // the O pass runs after the X pass
+      {"X..XXX..X", kNone, kXWin, {10, 15}},  // one mark completes two lines
+      {".OO.OO.OO", kNone, kOWin, {14, 13}},  // middle column is tested before the right
+      {"X.X.X.X.X", kNone, kXWin, {16, 15}},  // the diagonal from the top right first
+      {"XXX...OOO", kNone, kOWin, {9, 11}},   // the O pass runs after the X pass
       {"XOXXOOOXX", kNone, kTie, {}},
-      {"XOXXOOOX.", kNone, kNone, {}},            // one cell short of full
-      {"XXXOOXXOO", kNone, kXWin, {9}},           // the ninth mark completes a line
-      {"OOOXXOXOX", kTie, kOWin, {9}},            // a line clears a standing tie
-      {"xXX......", kNone, kNone, {}},            // lower case completes no line ...
-      {"xxxxxxxxx", kNone, kTie, {}},             // ... but fills its cell
-      {".........", kXWin, kXWin, {}},            // only a new game clears a flag
-      {"XOXXOOOXX", kXWin, kXWin, {}},            // the tie check needs both wins clear
+      {"XOXXOOOX.", kNone, kNone, {}},   // one cell short of full
+      {"XXXOOXXOO", kNone, kXWin, {9}},  // the ninth mark completes a line
+      {"OOOXXOXOX", kTie, kOWin, {9}},   // a line clears a standing tie
+      {"xXX......", kNone, kNone, {}},   // lower case completes no line ...
+      {"xxxxxxxxx", kNone, kTie, {}},    // ... but fills its cell
+      {".........", kXWin, kXWin, {}},   // only a new game clears a flag
+      {"XOXXOOOXX", kXWin, kXWin, {}},   // the tie check needs both wins clear
   };
   for (const Case& c : cases) {
     Cells cells;

@@ -8,13 +8,26 @@ namespace ttt::test {
 namespace {
 
 TEST(NumericCaption, CountersReadTheLeadingNumberAndWritePlainDecimal) {
-  struct Case { const char* caption; int step; const char* expected; };
+  struct Case {
+    const char* caption;
+    int step;
+    const char* expected;
+  };
   // Past the 16- and 32-bit limits a counter keeps counting instead of wrapping.
-  const std::vector<Case> cases = {
-      {"", 1, "1"},       {"abc", 0, "0"},      {"-", 0, "0"},     {".", 0, "0"},
-      {" 12abc", 1, "13"}, {"7 8", 0, "7"},      {"+4", 0, "4"},    {"-3", 1, "-2"},
-      {"1.5", 2, "3.5"},  {"1.5.3", 0, "1.5"},  {"-1", 1, "0"},    {"32767", 1, "32768"},
-      {"2147483647", 1, "2147483648"},          {"999999999999", 1, "1000000000000"}};
+  const std::vector<Case> cases = {{"", 1, "1"},
+                                   {"abc", 0, "0"},
+                                   {"-", 0, "0"},
+                                   {".", 0, "0"},
+                                   {" 12abc", 1, "13"},
+                                   {"7 8", 0, "7"},
+                                   {"+4", 0, "4"},
+                                   {"-3", 1, "-2"},
+                                   {"1.5", 2, "3.5"},
+                                   {"1.5.3", 0, "1.5"},
+                                   {"-1", 1, "0"},
+                                   {"32767", 1, "32768"},
+                                   {"2147483647", 1, "2147483648"},
+                                   {"999999999999", 1, "1000000000000"}};
   for (const Case& c : cases) EXPECT_EQ(addToCounter(c.caption, c.step), c.expected) << c.caption;
 }
 

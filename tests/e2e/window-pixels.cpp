@@ -11,15 +11,18 @@ int main(int argc, char** argv) {
   Display* display = XOpenDisplay(nullptr);
   XImage* image = nullptr;
   if (display != nullptr && (argc == 6 || argc == 7)) {  // Xlib reports an area off the window
-    image = XGetImage(display, std::strtoul(argv[1], nullptr, 0), std::atoi(argv[2]), std::atoi(argv[3]),
-                      static_cast<unsigned>(std::atoi(argv[4])), static_cast<unsigned>(std::atoi(argv[5])),
-                      AllPlanes, ZPixmap);
+    image = XGetImage(display, std::strtoul(argv[1], nullptr, 0), std::atoi(argv[2]),
+                      std::atoi(argv[3]), static_cast<unsigned>(std::atoi(argv[4])),
+                      static_cast<unsigned>(std::atoi(argv[5])), AllPlanes, ZPixmap);
   }
   if (image == nullptr) {
-    std::fputs("usage: window-pixels WINDOW X Y W H [RRGGBB], with WINDOW on the display\n", stderr);
+    std::fputs("usage: window-pixels WINDOW X Y W H [RRGGBB], with WINDOW on the display\n",
+               stderr);
     return 1;
   }
-  const auto pixel = [image](int column, int row) { return XGetPixel(image, column, row) & 0xFFFFFFUL; };
+  const auto pixel = [image](int column, int row) {
+    return XGetPixel(image, column, row) & 0xFFFFFFUL;
+  };
   const bool inkGiven = argc == 7;
   const unsigned long ink = inkGiven ? std::strtoul(argv[6], nullptr, 16) : pixel(0, 0);
   for (int row = 0; row < image->height; ++row) {

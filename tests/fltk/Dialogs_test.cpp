@@ -38,7 +38,8 @@ struct Seen {
   std::string title, prompt, icon;  // the prompt as shown: "@@" draws one '@'
   std::map<std::string, Fl_Widget*> buttons;
   Fl_Input* input = nullptr;
-  std::array<int, 2> drawn{}, literal{};  // the prompt drawn as it is; the expected text drawn literally
+  std::array<int, 2> drawn{},
+      literal{};  // the prompt drawn as it is; the expected text drawn literally
 };
 
 static Seen read(Fl_Window& dialog, const std::string& expectedPrompt) {
@@ -64,9 +65,11 @@ static Seen read(Fl_Window& dialog, const std::string& expectedPrompt) {
 
 TEST(FltkServices, MessageBoxShowsTitleIconOneOkButtonAndItsTextLiterally) {
   const std::string contact = "Send & Receive @->\r\n\r\n    me@example.org 100%s %d";
-  using Case = std::tuple<int, std::string, std::string, std::string>;  // style, title, prompt, icon
+  using Case =
+      std::tuple<int, std::string, std::string, std::string>;  // style, title, prompt, icon
   for (const auto& [style, title, prompt, icon] :
-       {Case{kStyleExclamation, "A WON !", "Won", "!"}, Case{kStyleInformation, "CONTACT !", contact, "i"}}) {
+       {Case{kStyleExclamation, "A WON !", "Won", "!"},
+        Case{kStyleInformation, "CONTACT !", contact, "i"}}) {
     std::string shown = prompt;
     std::erase(shown, '\r');
     Seen seen;
@@ -88,15 +91,16 @@ TEST(FltkServices, InputBoxAnswersTheTypedTextOnOkAndEmptyTextOtherwise) {
   for (const auto& [leave, answer] : ways) {
     Seen seen;
     std::string answered, typed;
-    const bool leftOpen = withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("ENTER ' NAME @ %d\r\nplease"); },
-                                     [&](Fl_Window& dialog) {
-                                       seen = read(dialog, "ENTER ' NAME @ %d\nplease");
-                                       ASSERT_NE(seen.input, nullptr);
-                                       seen.input->take_focus();  // a late focus event may have moved it
-                                       pressKey(dialog, 'a', name);  // composed text comes as one key
-                                       typed = seen.input->value();
-                                       leave(dialog, seen);
-                                     });
+    const bool leftOpen = withDialog(
+        [&] { answered = FltkInputBox(kApplicationTitle).ask("ENTER ' NAME @ %d\r\nplease"); },
+        [&](Fl_Window& dialog) {
+          seen = read(dialog, "ENTER ' NAME @ %d\nplease");
+          ASSERT_NE(seen.input, nullptr);
+          seen.input->take_focus();     // a late focus event may have moved it
+          pressKey(dialog, 'a', name);  // composed text comes as one key
+          typed = seen.input->value();
+          leave(dialog, seen);
+        });
     EXPECT_EQ((std::tuple{leftOpen, answered, typed}), (std::tuple{false, answer, name}));
     EXPECT_EQ(seen.title, "Orvane'S Tic Tac Toe !");
     EXPECT_EQ(seen.prompt, "ENTER ' NAME @ %d\nplease");
@@ -110,7 +114,8 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
   std::string words;
   while (words.size() < 3000) words += "Zo\xC3\xAB & @Bob ";
   const std::string name(255, 'W');
-  for (const std::string& prompt : {name + " Won The Game !", words, std::string(1 << 20, 'm'), std::string("Tie")}) {
+  for (const std::string& prompt :
+       {name + " Won The Game !", words, std::string(1 << 20, 'm'), std::string("Tie")}) {
     Seen seen;
     std::array<int, 4> box{}, ok{};
     withDialog([&] { FltkMessageBox().show(prompt, kStyleExclamation, "WON !"); },
@@ -123,8 +128,11 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
                });
     const std::string head = prompt.substr(0, 40);
     // Inside the screen, its button too, and centred to the pixel.
-    EXPECT_TRUE(box[0] >= sx && box[1] >= sy && box[0] + box[2] <= sx + sw && box[1] + box[3] <= sy + sh) << head;
-    EXPECT_TRUE(ok[0] >= 0 && ok[1] >= 0 && ok[0] + ok[2] <= box[2] && ok[1] + ok[3] <= box[3]) << head;
+    EXPECT_TRUE(box[0] >= sx && box[1] >= sy && box[0] + box[2] <= sx + sw &&
+                box[1] + box[3] <= sy + sh)
+        << head;
+    EXPECT_TRUE(ok[0] >= 0 && ok[1] >= 0 && ok[0] + ok[2] <= box[2] && ok[1] + ok[3] <= box[3])
+        << head;
     EXPECT_LE(std::abs(2 * box[0] + box[2] - (2 * sx + sw)), 2) << head;
     EXPECT_LE(std::abs(2 * box[1] + box[3] - (2 * sy + sh)), 2) << head;
     // Lines break at blanks, or inside a word too long for one; what fits is all there.
@@ -136,7 +144,8 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
       EXPECT_EQ(joined, prompt.substr(0, joined.size())) << head;
       EXPECT_GE(joined.size() + 1, prompt.size()) << head;
     } else {
-      EXPECT_EQ(seen.prompt.substr(seen.prompt.size() - 3), "\xE2\x80\xA6") << "cut with an ellipsis";
+      EXPECT_EQ(seen.prompt.substr(seen.prompt.size() - 3), "\xE2\x80\xA6")
+          << "cut with an ellipsis";
     }
   }
 }
@@ -146,7 +155,9 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
   std::string accents;
   for (int i = 0; i < 300; ++i) accents += accent;
   using Insert = std::function<void(Fl_Window&, Fl_Input&)>;
-  const Insert typeLong = [](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'x', std::string(300, 'x')); };
+  const Insert typeLong = [](Fl_Window& dialog, Fl_Input&) {
+    pressKey(dialog, 'x', std::string(300, 'x'));
+  };
   const auto paste = [](std::string text) {
     return Insert([text](Fl_Window&, Fl_Input& input) mutable {
       Fl::e_text = text.data();
@@ -160,7 +171,8 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
     bool noted;
   } cases[] = {
       {typeLong, std::string(255, 'x'), true},
-      {[&](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'e', accents); }, accents.substr(0, 510), true},
+      {[&](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'e', accents); },
+       accents.substr(0, 510), true},
       {paste("Ann\r\nBob"), "Ann", false},
       {paste("\nBob"), "", false},
       {paste(std::string(1 << 20, 'p')), std::string(255, 'p'), true},

@@ -21,7 +21,10 @@ namespace ttt::test {
 class PiecewiseClipboardOwner {
  public:
   PiecewiseClipboardOwner(std::string text, std::size_t piece, long announced)
-      : text_(std::move(text)), piece_(piece), announced_(announced), display_(XOpenDisplay(nullptr)) {
+      : text_(std::move(text)),
+        piece_(piece),
+        announced_(announced),
+        display_(XOpenDisplay(nullptr)) {
     window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
     clipboard_ = XInternAtom(display_, "CLIPBOARD", False);
     XSetSelectionOwner(display_, clipboard_, window_, CurrentTime);
@@ -44,7 +47,8 @@ class PiecewiseClipboardOwner {
         XEvent event;
         XNextEvent(display_, &event);
         if (event.type == SelectionRequest) answer(event.xselectionrequest);
-        if (event.type == PropertyNotify && event.xproperty.state == PropertyDelete) sendPiece(event.xproperty);
+        if (event.type == PropertyNotify && event.xproperty.state == PropertyDelete)
+          sendPiece(event.xproperty);
       }
       poll(&connection, 1, 20);
     }
@@ -66,8 +70,9 @@ class PiecewiseClipboardOwner {
       property = None;
     }
     XEvent notify{};
-    notify.xselection = {SelectionNotify, 0, True, display_, request.requestor, request.selection,
-                         request.target, property, request.time};
+    notify.xselection = {
+        SelectionNotify, 0,        True,        display_, request.requestor, request.selection,
+        request.target,  property, request.time};
     XSendEvent(display_, request.requestor, False, 0, &notify);
     XFlush(display_);
   }
@@ -76,7 +81,8 @@ class PiecewiseClipboardOwner {
     if (deleted.window != requestor_ || deleted.atom != property_ || sent_ > text_.size()) return;
     const std::size_t length = std::min(piece_, text_.size() - sent_);
     XChangeProperty(display_, requestor_, property_, atom("UTF8_STRING"), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(text_.data() + sent_), static_cast<int>(length));
+                    reinterpret_cast<const unsigned char*>(text_.data() + sent_),
+                    static_cast<int>(length));
     sent_ += length == 0 ? 1 : length;  // past the end once the empty piece is out
     XFlush(display_);
   }
@@ -99,7 +105,8 @@ TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverS
   while (text.size() < (1u << 20)) text += "Zo\xC3\xAB Orvane 0123456789 ";
   std::string expected;  // the first 255 characters
   for (int characters = 0, at = 0; characters < 255; ++characters) {
-    const int length = (static_cast<unsigned char>(text[static_cast<std::size_t>(at)]) & 0xC0) == 0xC0 ? 2 : 1;
+    const int length =
+        (static_cast<unsigned char>(text[static_cast<std::size_t>(at)]) & 0xC0) == 0xC0 ? 2 : 1;
     expected += text.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(length));
     at += length;
   }
@@ -110,7 +117,8 @@ TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverS
     Fl::add_timeout(0.01, [](void*) {
       Fl_Window& dialog = *Fl::modal();
       Fl_Input* input = nullptr;
-      for (int i = 0; i < dialog.children() && input == nullptr; ++i) input = dynamic_cast<Fl_Input*>(dialog.child(i));
+      for (int i = 0; i < dialog.children() && input == nullptr; ++i)
+        input = dynamic_cast<Fl_Input*>(dialog.child(i));
       input->take_focus();
       pressKey(dialog, 'v', "\x16", FL_CTRL);
       waitUntil([input] { return input->size() > 0; });

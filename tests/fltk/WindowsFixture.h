@@ -118,13 +118,16 @@ class RecordingForm : public Form {
 
  protected:
   void Form_Load() override { onLoad(*this); }
-  void Form_QueryUnload(std::int16_t&, std::int16_t reason) override { closeReasons.push_back(reason); }
+  void Form_QueryUnload(std::int16_t&, std::int16_t reason) override {
+    closeReasons.push_back(reason);
+  }
 };
 
 // Forms shown as real windows, their timers driven by a real pump.
 class WindowsTest : public ::testing::Test {
  protected:
-  RecordingForm& open(const FormLayout& layout, RecordingForm::Hook onLoad = [](RecordingForm&) {}) {
+  RecordingForm& open(
+      const FormLayout& layout, RecordingForm::Hook onLoad = [](RecordingForm&) {}) {
     forms.push_back(std::make_unique<RecordingForm>(layout, fakes.services));
     forms.back()->onLoad = std::move(onLoad);
     forms.back()->setObserver(&windows);
@@ -132,7 +135,9 @@ class WindowsTest : public ::testing::Test {
     return *forms.back();
   }
   WindowView& windowOf(const Form& form) { return *windows.window(form); }
-  Fl_Widget* widget(const Form& form, const std::string& name) { return windowOf(form).widget(name); }
+  Fl_Widget* widget(const Form& form, const std::string& name) {
+    return windowOf(form).widget(name);
+  }
   void clickOn(const Form& form, const std::string& name) {
     const Fl_Widget& shown = *widget(form, name);
     clickAt(windowOf(form), shown.x() + shown.w() / 2, shown.y() + shown.h() / 2);

@@ -16,14 +16,17 @@ static int px(int frame, int twips) { return frame + twips / 15; }
 
 TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabels) {
   // A name set while the form loads, before its window exists.
-  RecordingForm& form =
-      open(twoPlayerLayout(), [](RecordingForm& loading) { loading.control("Label2").setCaption("  &&@@"); });
+  RecordingForm& form = open(twoPlayerLayout(), [](RecordingForm& loading) {
+    loading.control("Label2").setCaption("  &&@@");
+  });
   WindowView& window = windowOf(form);
   EXPECT_EQ(Fl::focus(), widget(form, "Command1"));
   EXPECT_TRUE(offersOnlyClose(window));
   const Snapshot before(window);
-  for (const int x : {1320, 2280, 480, 3120}) EXPECT_EQ(before.at(px(24, x), px(24, 1500)), kRed) << x;
-  for (const int y : {1080, 1800, 360, 2520}) EXPECT_EQ(before.at(px(24, 900), px(24, y)), kRed) << y;
+  for (const int x : {1320, 2280, 480, 3120})
+    EXPECT_EQ(before.at(px(24, x), px(24, 1500)), kRed) << x;
+  for (const int y : {1080, 1800, 360, 2520})
+    EXPECT_EQ(before.at(px(24, 900), px(24, y)), kRed) << y;
   // From inside the left column to inside the middle one, only the inner vertical, 4 pixels wide.
   EXPECT_EQ(before.count(px(24, 1000), px(24, 1500), 30, 1, kRed), 4);
   // S(0) shows the inactive border colour, S(1) the window's.
@@ -100,7 +103,8 @@ TEST_F(WindowsTest, MenuButtonsAnswerSpaceEnterTabAndAltKeys) {
   pressKey(window, 'o', "o");
   pressKey(window, 'E', "E", FL_SHIFT);
   pressKey(window, FL_Enter, "\r", FL_CTRL);
-  EXPECT_EQ(menu.clicks, (Clicks{"Command1", "Command2", "Command3", "Command2", "Command3", "Command1"}));
+  EXPECT_EQ(menu.clicks,
+            (Clicks{"Command1", "Command2", "Command3", "Command2", "Command3", "Command1"}));
 }
 
 }  // namespace ttt::test

@@ -32,7 +32,8 @@ class ProbeForm : public Form {
   using Form::Form;
   using Form::onClick;
   // Logs the timer's name when it fires, then runs `then`.
-  void onTick(const std::string& timer, std::function<void()> then = [] {}) {
+  void onTick(
+      const std::string& timer, std::function<void()> then = [] {}) {
     onTimer(timer, [this, timer, then] {
       calls.push_back(timer);
       then();

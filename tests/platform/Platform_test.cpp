@@ -108,7 +108,8 @@ TEST(UriLauncher, LeavesNoZombieChildWhenFastAndSlowOpenersEnd) {
   // Within a second of its end each opener is gone, or at least no zombie of ours.
   for (const std::string& pid : ended) {
     std::optional<std::pair<char, int>> state;
-    for (int tries = 0; tries < 100 && (state = stateOf(std::stoi(pid))) && state->first != 'Z'; ++tries)
+    for (int tries = 0; tries < 100 && (state = stateOf(std::stoi(pid))) && state->first != 'Z';
+         ++tries)
       usleep(10000);
     EXPECT_FALSE(state && state->first == 'Z' && state->second == getpid()) << pid;
   }
@@ -116,7 +117,8 @@ TEST(UriLauncher, LeavesNoZombieChildWhenFastAndSlowOpenersEnd) {
 
 TEST(ClockRandomSource, ReseedsWithinOneClockReadingGiveFreshValuesOverAllNineCells) {
   // Re-seeded again and again at a reading that never moves, as a coarse clock looks to a loop.
-  for (const std::uint64_t reading : {std::uint64_t{0}, std::uint64_t{1234567}, ~std::uint64_t{0}}) {
+  for (const std::uint64_t reading :
+       {std::uint64_t{0}, std::uint64_t{1234567}, ~std::uint64_t{0}}) {
     ClockRandomSource random([reading] { return reading; });
     std::set<float> values;
     std::array<int, 9> cells{};

@@ -39,8 +39,11 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
     std::map<int, std::string> buttons;  // the first in tab order takes the focus at opening
     for (const ControlLayout& c : form->controls) {
       const bool button = c.name.starts_with("Command"), isLine = c.name.starts_with("Line");
-      EXPECT_EQ(c.kind, button ? ControlKind::Button : isLine ? ControlKind::Line
-                        : c.name == "Frame2" ? ControlKind::Frame : ControlKind::Label) << c.name;
+      EXPECT_EQ(c.kind, button               ? ControlKind::Button
+                        : isLine             ? ControlKind::Line
+                        : c.name == "Frame2" ? ControlKind::Frame
+                                             : ControlKind::Label)
+          << c.name;
       if (button) buttons[c.tabIndex] += c.name + " " + c.caption + ",";
     }
     std::string order;
@@ -65,8 +68,10 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
 }
 
 TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
-  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32}, {lightBulbIcon(32), 32},
-                                  {lightBulbIcon(16), 16}, {handCursor(), 32}}) {
+  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32},
+                                   {lightBulbIcon(32), 32},
+                                   {lightBulbIcon(16), 16},
+                                   {handCursor(), 32}}) {
     EXPECT_TRUE(icon.width == side && icon.height == side && icon.rgba.size() == 4u * side * side);
   }
   EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));

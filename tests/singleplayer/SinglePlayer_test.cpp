@@ -32,12 +32,12 @@ ShownMessage result(const char* message) { return {message, 48, "Tic Tac Toe !"}
 
 TEST(ComputerReply, RulesGoInListOrderAndRandomDrawsTakeOnlyEmptyCells) {
   const std::pair<const char*, std::optional<int>> cases[] = {
-      {"XX...XOO.", 2},             // the top row's block comes before the bottom row's win
-      {"X..O.O.XX", 4},             // the middle row's win comes before the bottom row's block
-      {".X.XO.O.X", 2},             // the very last rule
-      {"X.O.O.X.X", 7},             // of two threats, the bottom row's comes first
-      {"....X.XOX", 0},             // diagonal 0-4-8 before diagonal 2-4-6
-      {"X...OX.XO", std::nullopt},  // the only pair's target is taken
+      {"XX...XOO.", 2},              // the top row's block comes before the bottom row's win
+      {"X..O.O.XX", 4},              // the middle row's win comes before the bottom row's block
+      {".X.XO.O.X", 2},              // the very last rule
+      {"X.O.O.X.X", 7},              // of two threats, the bottom row's comes first
+      {"....X.XOX", 0},              // diagonal 0-4-8 before diagonal 2-4-6
+      {"X...OX.XO", std::nullopt},   // the only pair's target is taken
       {"xx.......", std::nullopt}};  // only "X" and "O" are marks
   for (const auto& [text, target] : cases) EXPECT_EQ(findReplyTarget(board(text)), target) << text;
   for (const BoardLine& line : kLinesInTestOrder) {  // each cell of each line is a target

@@ -46,7 +46,9 @@ class FakeLauncher : public Launcher {
 // Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.
 class ScriptedRandom : public RandomSource {
  public:
-  void script(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+  void script(std::vector<float> values) {
+    values_.insert(values_.end(), values.begin(), values.end());
+  }
   void reseedFromClock() override { ++reseeds; }
   float next() override;
   int reseeds = 0;

@@ -14,8 +14,8 @@
 #include "forms/Form.h"
 #include "shell/Application.h"
 #include "shell/Form3.h"
-#include "twoplayer/Form1.h"
 #include "support/Fakes.h"
+#include "twoplayer/Form1.h"
 #include "win32/TimerPump.h"
 #include "win32/WideText.h"
 #include "win32/Win32InputBox.h"
@@ -129,7 +129,8 @@ TEST_F(Win32WindowsTest, WindowsHaveTheLayoutsSizesFixedBordersAndTaskbarButtons
   EXPECT_EQ(clientSize(menu).cx, 410);
   EXPECT_EQ(clientSize(menu).cy, 164);
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(menu, GWL_STYLE));
-  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), DWORD{WS_SYSMENU});
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+            DWORD{WS_SYSMENU});
   EXPECT_NE(GetWindow(menu, GW_OWNER), nullptr) << "the menu has no taskbar button";
   EXPECT_EQ(textOf(GetFocus()), L"&ONE PLAYER");
 
@@ -150,7 +151,8 @@ TEST_F(Win32WindowsTest, KeysPressButtonsOnlyAsTheDialogNavigationDoesAndEscapeC
   EXPECT_EQ(clientSize(two).cy, 306);
   EXPECT_EQ(textOf(GetFocus()), L"&NEW GAME");
   LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetFocus(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetFocus(), WM_GETFONT, 0, 0)), sizeof font,
+             &font);
   EXPECT_EQ(font.lfWeight, FW_BOLD);
   EXPECT_EQ(font.lfHeight, -13);  // 9.75 points at 96 DPI
   EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
@@ -163,7 +165,8 @@ TEST_F(Win32WindowsTest, KeysPressButtonsOnlyAsTheDialogNavigationDoesAndEscapeC
   key(WM_CHAR, 'e');  // the bare letter is not Alt+E
   EXPECT_TRUE(shown(L"TWO PLAYER !"));
   key(WM_SYSCHAR, 'e');
-  EXPECT_TRUE(pumpUntil([this] { return !shown(L"TWO PLAYER !") && shown(L"ORVANE'S TIC TAC TOE !"); }));
+  EXPECT_TRUE(
+      pumpUntil([this] { return !shown(L"TWO PLAYER !") && shown(L"ORVANE'S TIC TAC TOE !"); }));
 }
 
 TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksThemUngreyed) {
@@ -194,7 +197,8 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   for (const auto& [x, y] : {std::pair{64, 96}, {64, 48}, {120, 96}, {120, 48}, {184, 96}}) {
     click(frame, x, y);
   }
-  ASSERT_TRUE(pumpUntil([&] { return form.control("Line10").visible() && !fakes.messageBox.shown.empty(); }));
+  ASSERT_TRUE(pumpUntil(
+      [&] { return form.control("Line10").visible() && !fakes.messageBox.shown.empty(); }));
   EXPECT_EQ(fakes.messageBox.shown.at(0).title, "PLAYER B WON !");
   EXPECT_FALSE(IsWindowEnabled(frame));
   click(frame, 184, 144);
@@ -212,7 +216,8 @@ TEST_F(Win32WindowsTest, LinksShowTheHandTheirTextAsTooltipAndOpenOnClick) {
   POINT link{116 + 4, 256 + 8};  // inside Label3, the web address
   ClientToScreen(two, &link);
   SetCursorPos(link.x, link.y);
-  SendMessageW(two, WM_SETCURSOR, reinterpret_cast<WPARAM>(two), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SendMessageW(two, WM_SETCURSOR, reinterpret_cast<WPARAM>(two),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_NE(GetCursor(), nullptr);
 
@@ -224,7 +229,8 @@ TEST_F(Win32WindowsTest, LinksShowTheHandTheirTextAsTooltipAndOpenOnClick) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.lpszText = text;
-    SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&tool));
     tips.push_back(text);
   }
   std::sort(tips.begin(), tips.end());
