@@ -21,7 +21,7 @@ namespace {
 bool openDisplay() {
   const std::string problem = ttt::openToolkitDisplay();
   if (problem.empty()) return true;
-  std::fprintf(stderr, "orvane-tictactoe: %s\n", problem.c_str());
+  std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, problem.c_str());
   return false;
 }
 

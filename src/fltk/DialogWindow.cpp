@@ -65,7 +65,7 @@ DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::strin
   callback(&DialogWindow::cancelled, this);
   // A fixed size: nothing to resize or maximise.
   size_range(w(), h(), w(), h());
-  centreOnScreen();
+  centreOnWorkArea(*this);
 }
 
 DialogWindow::~DialogWindow() { hide(); }
@@ -134,11 +134,6 @@ int DialogWindow::addButtons(int top, bool withCancel) {
     input_->limitNote(limit);
   }
   return top + kButtonHeight;
-}
-
-void DialogWindow::centreOnScreen() {
-  const WorkArea area = workArea();
-  position(area.x + (area.w - w()) / 2, area.y + (area.h - h()) / 2);
 }
 
 bool DialogWindow::run() {

@@ -37,7 +37,6 @@ class DialogWindow : public Fl_Double_Window {
   void build(Kind kind, const std::string& prompt);
   int addPrompt(const std::string& prompt);
   int addButtons(int top, bool withCancel);
-  void centreOnScreen();
 
   Fl_Box* prompt_ = nullptr;
   NameInput* input_ = nullptr;

@@ -24,7 +24,6 @@ class LabelView : public Fl_Widget, public ControlView {
 
   void apply(const Control& control) override;
   int handle(int event) override;
-  const std::string& text() const { return text_; }
 
  protected:
   void draw() override;

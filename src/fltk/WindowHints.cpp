@@ -1,7 +1,9 @@
 #include "fltk/WindowHints.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
+#include <X11/Xatom.h>
 
 namespace ttt {
 
@@ -28,6 +30,37 @@ void offerOnlyClose(Fl_Window& window) {
   XChangeProperty(fl_display, xid, property, property, 32, PropModeReplace,
                   reinterpret_cast<unsigned char*>(hints), 5);
   XFlush(fl_display);
+}
+
+// The window manager hears the request as a message to the root window; without one, the
+// property itself is what a window manager started later reads.
+void leaveTaskbar(Fl_Window& shown) {
+  const Window window = fl_xid(&shown);
+  if (window == 0) return;
+  const Atom state = XInternAtom(fl_display, "_NET_WM_STATE", False);
+  Atom skipTaskbar = XInternAtom(fl_display, "_NET_WM_STATE_SKIP_TASKBAR", False);
+  XChangeProperty(fl_display, window, state, XA_ATOM, 32, PropModeAppend,
+                  reinterpret_cast<unsigned char*>(&skipTaskbar), 1);
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = window;
+  request.xclient.message_type = state;
+  request.xclient.format = 32;
+  request.xclient.data.l[0] = 1;  // add the state
+  request.xclient.data.l[1] = static_cast<long>(skipTaskbar);
+  request.xclient.data.l[3] = 1;  // asked by an application
+  XSendEvent(fl_display, RootWindow(fl_display, fl_screen), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &request);
+  XFlush(fl_display);
+}
+
+void centreOnWorkArea(Fl_Window& window) {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  Fl::screen_work_area(left, top, width, height, 0);
+  window.position(left + (width - window.w()) / 2, top + (height - window.h()) / 2);
 }
 
 }  // namespace ttt

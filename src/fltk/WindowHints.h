@@ -10,4 +10,11 @@ namespace ttt {
 // allow minimising.
 void offerOnlyClose(Fl_Window& window);
 
+// Asks the window manager to leave a shown window out of the taskbar.
+void leaveTaskbar(Fl_Window& window);
+
+// Places the window in the middle of the main screen's work area (the screen less its
+// panels), rather than where the window manager or the mouse pointer would put it.
+void centreOnWorkArea(Fl_Window& window);
+
 }  // namespace ttt

@@ -1,8 +1,6 @@
 #include "fltk/WindowView.h"
 
 #include <FL/Fl.H>
-#include <FL/x.H>
-#include <X11/Xatom.h>
 
 #include <algorithm>
 #include <utility>
@@ -146,42 +144,11 @@ void WindowView::setIcons() {
 }
 
 void WindowView::open() {
-  centreOnScreen();
+  centreOnWorkArea(*this);
   show();
   offerOnlyClose(*this);
-  if (!form_.layout().taskbarButton) leaveTaskbar();
+  if (!form_.layout().taskbarButton) leaveTaskbar(*this);
   focusFirstButton();
-}
-
-void WindowView::centreOnScreen() {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  Fl::screen_work_area(left, top, width, height, 0);
-  position(left + (width - w()) / 2, top + (height - h()) / 2);
-}
-
-// The window manager hears the request as a message to the root window; without one, the
-// property itself is what a window manager started later reads.
-void WindowView::leaveTaskbar() {
-  const Window window = fl_xid(this);
-  if (window == 0) return;
-  const Atom state = XInternAtom(fl_display, "_NET_WM_STATE", False);
-  Atom skipTaskbar = XInternAtom(fl_display, "_NET_WM_STATE_SKIP_TASKBAR", False);
-  XChangeProperty(fl_display, window, state, XA_ATOM, 32, PropModeAppend,
-                  reinterpret_cast<unsigned char*>(&skipTaskbar), 1);
-  XEvent request{};
-  request.xclient.type = ClientMessage;
-  request.xclient.window = window;
-  request.xclient.message_type = state;
-  request.xclient.format = 32;
-  request.xclient.data.l[0] = 1;  // add the state
-  request.xclient.data.l[1] = static_cast<long>(skipTaskbar);
-  request.xclient.data.l[3] = 1;  // asked by an application
-  XSendEvent(fl_display, RootWindow(fl_display, fl_screen), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &request);
-  XFlush(fl_display);
 }
 
 void WindowView::apply(const Control& control) {

@@ -50,8 +50,6 @@ class WindowView : public Fl_Double_Window {
   Fl_Widget* createView(const ControlLayout& layout, Fl_Group& container);
   Fl_Group& containerOf(const ControlLayout& layout);
   void setIcons();
-  void centreOnScreen();
-  void leaveTaskbar();
   bool moveFocus(int step);
   void focusFirstButton();
 

@@ -9,6 +9,11 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
