@@ -1,6 +1,7 @@
 #include "win32/Win32Windows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/Form.h"
 #include "win32/TimerPump.h"

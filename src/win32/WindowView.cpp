@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 #include "forms/Form.h"
 #include "screens/Images.h"
