@@ -57,8 +57,8 @@ ttt_host_program(render-icon SOURCES ${resources}/render-icon.cpp
 set(TTT_ICON_FILE ${generated}/light-bulb.ico)
 add_custom_command(OUTPUT ${TTT_ICON_FILE} COMMAND ${TTT_HOST_RENDER_ICON} ${TTT_ICON_FILE}
   DEPENDS ${TTT_HOST_RENDER_ICON} VERBATIM)
-string(REPLACE "." "," TTT_VERSION_COMMAS "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
 set(TTT_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+string(REPLACE "." "," TTT_VERSION_COMMAS "${TTT_VERSION_QUAD}")
 set(TTT_MANIFEST_FILE ${generated}/orvane-tictactoe.manifest)
 configure_file(${resources}/orvane-tictactoe.manifest.in ${TTT_MANIFEST_FILE} @ONLY)
 configure_file(${resources}/orvane-tictactoe.rc.in ${generated}/orvane-tictactoe.rc @ONLY)

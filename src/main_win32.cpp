@@ -16,11 +16,7 @@ namespace {
 void runMessageLoop(ttt::Application& app, ttt::Win32Windows& windows) {
   MSG message;
   while (app.anyWindowOpen() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!windows.isDialogMessage(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    windows.collectClosed();
+    windows.dispatch(message);
   }
 }
 

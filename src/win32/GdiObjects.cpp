@@ -1,5 +1,6 @@
 #include "win32/GdiObjects.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace ttt {

@@ -2,6 +2,8 @@
 
 #include "win32/WinApi.h"
 
+#include <cstddef>
+
 namespace ttt {
 
 std::wstring toWide(const std::string& utf8) {

@@ -1,5 +1,7 @@
 #include "win32/Win32InputBox.h"
 
+#include <cstddef>
+
 #include "win32/DialogTemplate.h"
 #include "win32/WideText.h"
 

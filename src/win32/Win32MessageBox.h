@@ -3,6 +3,8 @@
 #include "win32/WinApi.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "forms/Services.h"
 

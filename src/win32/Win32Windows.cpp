@@ -1,6 +1,7 @@
 #include "win32/Win32Windows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/Form.h"
 #include "win32/TimerPump.h"
@@ -74,12 +75,18 @@ bool Win32Windows::isDialogMessage(MSG& message) {
   return false;
 }
 
+void Win32Windows::dispatch(MSG& message) {
+  if (!isDialogMessage(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  closed_.clear();
+}
+
 HWND Win32Windows::dialogOwner() const {
   const HWND active = GetActiveWindow();
   if (std::find(shownOrder_.begin(), shownOrder_.end(), active) != shownOrder_.end()) return active;
   return shownOrder_.empty() ? nullptr : shownOrder_.back();
 }
-
-void Win32Windows::collectClosed() { closed_.clear(); }
 
 }  // namespace ttt

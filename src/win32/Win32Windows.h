@@ -29,16 +29,17 @@ class Win32Windows : public FormObserver {
   void timerChanged(Form& form, const Timer& timer) override;
   void stateChanged(Form& form) override;
 
-  // Gives a keyboard message to the dialog navigation of the window it is for.
-  bool isDialogMessage(MSG& message);
+  // Delivers one message taken from the queue: a keyboard message to the dialog navigation of
+  // the window it is for, any other to its window procedure. The windows closed while it ran
+  // are freed afterwards, once no handler of theirs is running.
+  void dispatch(MSG& message);
   // The window that dialogs opened now belong to: the active one of ours, or the one shown
   // last; null when none is on screen.
   HWND dialogOwner() const;
-  // Frees the windows closed since the last call, once no handler of theirs is running.
-  void collectClosed();
 
  private:
   HWND hiddenOwner();
+  bool isDialogMessage(MSG& message);
 
   TimerPump& pump_;
   std::map<const Form*, std::unique_ptr<WindowView>> windows_;

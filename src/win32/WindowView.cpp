@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 #include "forms/Form.h"
 #include "screens/Images.h"
@@ -303,6 +305,14 @@ ControlItem* WindowView::itemOf(const Control& control) {
   return nullptr;
 }
 
+ControlItem* WindowView::itemOfWindow(HWND window) {
+  if (window == nullptr) return nullptr;
+  for (auto& item : items_) {
+    if (item->window == window) return item.get();
+  }
+  return nullptr;
+}
+
 ControlItem* WindowView::buttonById(int id) {
   for (auto& item : items_) {
     if (item->id == id && item->layout->kind == ControlKind::Button) return item.get();
@@ -339,10 +349,7 @@ void WindowView::paint(HWND container) {
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width(client), height(client));
   const HGDIOBJ previous = SelectObject(dc, bitmap);
-  const ControlItem* frame = nullptr;
-  for (const auto& item : items_) {
-    if (item->window == container) frame = item.get();
-  }
+  const ControlItem* frame = itemOfWindow(container);
   SetDCBrushColor(dc, toColorRef(frame ? frame->layout->backColour : form_.layout().backColour));
   FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   // A frame has the standard border around its whole area and no caption.
@@ -416,11 +423,9 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;  // IDCANCEL from Escape closes nothing
     case DM_GETDEFID: {
       // Enter presses the focused button.
-      const HWND focus = GetFocus();
-      for (const auto& item : items_) {
-        if (item->window == focus && item->layout->kind == ControlKind::Button) {
-          return MAKELRESULT(item->id, DC_HASDEFID);
-        }
+      const ControlItem* focused = itemOfWindow(GetFocus());
+      if (focused != nullptr && focused->layout->kind == ControlKind::Button) {
+        return MAKELRESULT(focused->id, DC_HASDEFID);
       }
       return 0;
     }

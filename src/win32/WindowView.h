@@ -58,6 +58,8 @@ class WindowView {
   bool setCursorOverLink(HWND container);
 
   ControlItem* itemOf(const Control& control);
+  // The button or frame that has this window; null for any other window.
+  ControlItem* itemOfWindow(HWND window);
   ControlItem* labelAt(HWND container, POINT point);
   ControlItem* buttonById(int id);
   HWND containerOf(const ControlLayout& layout) const;

@@ -72,13 +72,7 @@ class Win32WindowsTest : public testing::Test {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (!done() && std::chrono::steady_clock::now() < deadline) {
       MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!windows.isDialogMessage(message)) {
-          TranslateMessage(&message);
-          DispatchMessageW(&message);
-        }
-        windows.collectClosed();
-      }
+      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) windows.dispatch(message);
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return done();
