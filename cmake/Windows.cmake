@@ -41,7 +41,7 @@ endfunction()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 
 # The Win32 backend and the program.
-ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_platform)
+ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_art ttt_platform)
 target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32)
@@ -52,8 +52,8 @@ enable_language(RC)
 set(resources ${CMAKE_SOURCE_DIR}/src/win32/resources)
 set(generated ${CMAKE_BINARY_DIR}/resources)
 ttt_host_program(render-icon SOURCES ${resources}/render-icon.cpp
-  ${CMAKE_SOURCE_DIR}/src/screens/LightBulbIcon.cpp ${CMAKE_SOURCE_DIR}/src/screens/Canvas.cpp
-  ${CMAKE_SOURCE_DIR}/src/screens/Shapes.cpp)
+  ${CMAKE_SOURCE_DIR}/src/art/LightBulbIcon.cpp ${CMAKE_SOURCE_DIR}/src/art/Canvas.cpp
+  ${CMAKE_SOURCE_DIR}/src/art/Shapes.cpp)
 set(TTT_ICON_FILE ${generated}/light-bulb.ico)
 add_custom_command(OUTPUT ${TTT_ICON_FILE} COMMAND ${TTT_HOST_RENDER_ICON} ${TTT_ICON_FILE}
   DEPENDS ${TTT_HOST_RENDER_ICON} VERBATIM)

@@ -6,7 +6,7 @@
 #include <type_traits>
 
 #include "forms/Layout.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

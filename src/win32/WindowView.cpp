@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "forms/Form.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 #include "win32/WideText.h"
 
 namespace ttt {

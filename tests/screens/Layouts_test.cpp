@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "core/BoardLines.h"
-#include "screens/Images.h"
 #include "screens/Layouts.h"
 
 namespace ttt::test {
@@ -65,17 +64,6 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
       }
     }
   }
-}
-
-TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
-  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32},
-                                   {lightBulbIcon(32), 32},
-                                   {lightBulbIcon(16), 16},
-                                   {handCursor(), 32}}) {
-    EXPECT_TRUE(icon.width == side && icon.height == side && icon.rgba.size() == 4u * side * side);
-  }
-  EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));
-  for (std::size_t x = 0; x <= 5; ++x) EXPECT_EQ(handCursor().rgba.at(x * 4 + 3), x < 5 ? 0 : 255);
 }
 
 }  // namespace
