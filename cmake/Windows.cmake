@@ -26,13 +26,29 @@ endif()
 
 # Programs for the build machine, built with its own compiler, since a cross-build cannot run
 # what it builds: ttt_host_program(NAME SOURCES... [LIBS...]) sets TTT_HOST_<NAME> to the file.
+# Each source is compiled on its own with the project's warnings and a dependency file, so
+# that editing a header it includes rebuilds the program.
 find_program(TTT_HOST_CXX NAMES c++ g++ REQUIRED)
+set(TTT_HOST_FLAGS -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+    $<$<BOOL:${TTT_WERROR}>:-Werror>)
 function(ttt_host_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   set(output ${CMAKE_BINARY_DIR}/host/${name})
+  set(objects_dir ${CMAKE_BINARY_DIR}/host/${name}.objects)
+  file(MAKE_DIRECTORY ${objects_dir})
+  set(objects)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(stem ${source} NAME_WE)
+    set(object ${objects_dir}/${stem}.o)
+    add_custom_command(OUTPUT ${object}
+      COMMAND ${TTT_HOST_CXX} ${TTT_HOST_FLAGS} -I${CMAKE_SOURCE_DIR}/src -MMD -MF ${object}.d
+              -c ${source} -o ${object}
+      DEPENDS ${source} DEPFILE ${object}.d COMMAND_EXPAND_LISTS VERBATIM)
+    list(APPEND objects ${object})
+  endforeach()
   add_custom_command(OUTPUT ${output}
-    COMMAND ${TTT_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src ${ARG_SOURCES} -o ${output} ${ARG_LIBS}
-    DEPENDS ${ARG_SOURCES} VERBATIM)
+    COMMAND ${TTT_HOST_CXX} ${objects} -o ${output} ${ARG_LIBS}
+    DEPENDS ${objects} VERBATIM)
   add_custom_target(host-${name} ALL DEPENDS ${output})
   string(MAKE_C_IDENTIFIER ${name} identifier)
   string(TOUPPER ${identifier} upper)

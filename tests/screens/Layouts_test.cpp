@@ -56,7 +56,8 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
         const ControlLayout& square = find(*form, "S(" + std::to_string(i) + ")");
         const bool struck = n > 8 && std::ranges::count(board->cells, i) == 1;
         EXPECT_EQ(touches(drawn.line, square.rect), struck) << drawn.name << square.name;
-        EXPECT_TRUE(square.container == "Frame2" && drawn.container == "Frame2");
+        EXPECT_EQ(square.container, "Frame2") << square.name;
+        EXPECT_EQ(drawn.container, "Frame2") << drawn.name;
         EXPECT_TRUE(n <= 8 || &drawn < &square) << "a strike shows over the marks it crosses";
       }
       for (int grid = 1; n > 8 && grid <= 8; ++grid) {  // a strike is over the grid in Form1 only
