@@ -5,8 +5,8 @@
 #include <memory>
 #include <type_traits>
 
-#include "forms/Layout.h"
 #include "art/Images.h"
+#include "forms/Layout.h"
 
 namespace ttt {
 
