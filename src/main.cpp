@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
 #include "fltk/DisplayConnection.h"
+#include "fltk/DisplayErrors.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   if (const auto status = ttt::answerCommandLine(request, stdout, stderr)) return *status;
   if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
+  ttt::handleDisplayErrors(ttt::kProgramName);
   ttt::setWindowIdentity(ttt::kWindowClass);
   ttt::FltkServices services;
   ttt::TimerPump pump;
