@@ -11,6 +11,7 @@
 #include "fltk/DisplayErrors.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
+#include "fltk/SingleInstance.h"
 #include "fltk/TimerPump.h"
 #include "fltk/WindowIdentity.h"
 #include "shell/Application.h"
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
   if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
   ttt::handleDisplayErrors(ttt::kProgramName);
+  // A second start on the display brings the running program to the front instead.
+  const ttt::SingleInstance instance(ttt::kApplicationId);
+  if (!instance.first()) return EXIT_SUCCESS;
   ttt::setWindowIdentity(ttt::kWindowClass);
   ttt::FltkServices services;
   ttt::TimerPump pump;
