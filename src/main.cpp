@@ -9,6 +9,7 @@
 #include "cli/ProgramIdentity.h"
 #include "fltk/DisplayConnection.h"
 #include "fltk/DisplayErrors.h"
+#include "fltk/FixedSizeGuard.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/SingleInstance.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;
   ttt::setWindowIdentity(ttt::kWindowClass);
+  const ttt::FixedSizeGuard fixedSizes;
   ttt::FltkServices services;
   ttt::TimerPump pump;
   ttt::FltkWindows windows(pump);
