@@ -51,8 +51,8 @@ fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "install-deps: these packages are missing: ${missing[*]}" >&2
-  echo "install-deps: install them once as root (through sudo or su -c) with:" >&2
-  echo "  bash $0 $*" >&2
+  echo "install-deps: install them once as root with:" >&2
+  echo "  su -c 'bash $0${*:+ $*}'" >&2
   exit 1
 fi
 

@@ -12,6 +12,8 @@ errors=$(mktemp)
 trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null; rm -f "$errors"' EXIT
 "$GAME" 2>"$errors" & GAME_PID=$!
 reports() { grep -c "$1" "$errors"; }
+# Failures also show what the program said on standard error.
+fail() { echo "e2e: FAILED: $*; on screen: $(windows | tr '\n' '|'); the program said: $(cat "$errors")" >&2; exit 1; }
 
 menu=$(wait_window "$MENU") || exit 1
 press "$menu" alt+t
@@ -49,7 +51,7 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$fifo_dir/display" 2>/de
 read -r -t 20 number <"$fifo_dir/display" || fail "the second X server did not start"
 export DISPLAY=":$number"
 "$GAME" 2>"$errors" & GAME_PID=$!
-wait_window "$MENU" >/dev/null || exit 1
+wait_until 10 window_id "$MENU" >/dev/null || fail "no menu on the second server"
 kill "$server"
 wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' || fail "the program outlived its X server"
 wait "$GAME_PID"
