@@ -13,7 +13,6 @@
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/SingleInstance.h"
-#include "fltk/TimerPump.h"
 #include "fltk/WindowIdentity.h"
 #include "shell/Application.h"
 
@@ -45,8 +44,7 @@ int main(int argc, char** argv) {
   ttt::setWindowIdentity(ttt::kWindowClass);
   const ttt::FixedSizeGuard fixedSizes;
   ttt::FltkServices services;
-  ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump);
+  ttt::FltkWindows windows;
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the
