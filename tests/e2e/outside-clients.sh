@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What other clients and the X server may do to the real program. Destroying a name box
-# answers it empty; destroying the game window goes back to the menu and destroying the
+# answers it empty, destroying a result box dismisses it; destroying the game window goes back to the menu and destroying the
 # menu leaves through the contact box, as their close boxes do; a protocol error that a
 # client provokes is reported on one line and the game goes on; only the loss of the X
 # server ends the program, with one line and status 1.
@@ -22,7 +22,9 @@ xdotool windowclose "$first" || fail "cannot destroy the first name box"
 answer_input_box "Bob" "$first" >/dev/null || exit 1
 WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
 play 0 3 1 4 2
-dismiss "PLAYER A WON !"
+box=$(wait_window "PLAYER A WON !") || exit 1
+xdotool windowclose "$box" || fail "cannot destroy the result box"
+wait_gone "PLAYER A WON !"
 
 "$HOSTILE" bad-request "$WINDOW" || fail "the program did not answer the hostile request"
 kill -0 "$GAME_PID" 2>/dev/null || fail "a protocol error ended the program"
