@@ -13,15 +13,15 @@ namespace {
 
 Atom atom(const char* name) { return XInternAtom(fl_display, name, False); }
 
-// A size the window did not ask for: it is put back, and the toolkit is shown the event
-// with the window's own size, so that it lays nothing out again.
-void keepSize(Fl_Window& window, XConfigureEvent& configure) {
-  if (configure.width == window.w() && configure.height == window.h()) return;
+// A size the window did not ask for is put back. The toolkit never hears of it: it would
+// read the window's size from the server, where a window manager may not have put it back
+// yet, and lay the window out again at that size.
+bool undoResize(const Fl_Window& window, const XConfigureEvent& configure) {
+  if (configure.width == window.w() && configure.height == window.h()) return false;
   XResizeWindow(fl_display, configure.window, static_cast<unsigned>(window.w()),
                 static_cast<unsigned>(window.h()));
   XFlush(fl_display);
-  configure.width = window.w();
-  configure.height = window.h();
+  return true;
 }
 
 bool holds(Window window, Atom property, Atom wanted) {
@@ -75,14 +75,16 @@ FixedSizeGuard::FixedSizeGuard() { Fl::add_system_handler(&FixedSizeGuard::filte
 FixedSizeGuard::~FixedSizeGuard() { Fl::remove_system_handler(&FixedSizeGuard::filter); }
 
 int FixedSizeGuard::filter(void* event, void* /*data*/) {
-  auto& xevent = *static_cast<XEvent*>(event);
+  const auto& xevent = *static_cast<const XEvent*>(event);
   if (xevent.type == ConfigureNotify) {
-    if (Fl_Window* window = fl_find(xevent.xconfigure.window)) keepSize(*window, xevent.xconfigure);
-  } else if (xevent.type == PropertyNotify && xevent.xproperty.state == PropertyNewValue &&
-             xevent.xproperty.atom == atom("_NET_WM_STATE") && fl_find(xevent.xproperty.window)) {
+    const Fl_Window* window = fl_find(xevent.xconfigure.window);
+    return window != nullptr && undoResize(*window, xevent.xconfigure) ? 1 : 0;
+  }
+  if (xevent.type == PropertyNotify && xevent.xproperty.state == PropertyNewValue &&
+      xevent.xproperty.atom == atom("_NET_WM_STATE") && fl_find(xevent.xproperty.window)) {
     refuseLargerStates(xevent.xproperty.window);
   }
-  return 0;  // the toolkit still sees the event
+  return 0;
 }
 
 }  // namespace ttt

@@ -7,6 +7,8 @@
 //                       requestor window is still there when the program stores into it.
 //   cover               maps a window over the whole screen that outlives this client, and
 //                       prints its id.
+//   fullscreen WINDOW   asks the window manager to make WINDOW fullscreen, as a user's key
+//                       or a pager may.
 #include <X11/Xlib.h>
 #include <poll.h>
 
@@ -58,6 +60,22 @@ int cover(Display* display) {
   return 0;
 }
 
+int fullscreen(Display* display, Window window) {
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = window;
+  request.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+  request.xclient.format = 32;
+  request.xclient.data.l[0] = 1;  // add
+  request.xclient.data.l[1] =
+      static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
+  request.xclient.data.l[3] = 2;  // asked by a pager or the user
+  XSendEvent(display, DefaultRootWindow(display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &request);
+  XSync(display, False);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +83,11 @@ int main(int argc, char** argv) {
   if (display != nullptr && argc == 3 && std::strcmp(argv[1], "bad-request") == 0) {
     return badRequest(display, std::strtoul(argv[2], nullptr, 0));
   }
+  if (display != nullptr && argc == 3 && std::strcmp(argv[1], "fullscreen") == 0) {
+    return fullscreen(display, std::strtoul(argv[2], nullptr, 0));
+  }
   if (display != nullptr && argc == 2 && std::strcmp(argv[1], "cover") == 0) return cover(display);
-  std::fputs("usage: hostile-client bad-request WINDOW | cover, on a display\n", stderr);
+  std::fputs("usage: hostile-client bad-request WINDOW | cover | fullscreen WINDOW, on a display\n",
+             stderr);
   return 1;
 }
