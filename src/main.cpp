@@ -12,8 +12,8 @@
 #include "fltk/FixedSizeGuard.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
-#include "fltk/SingleInstance.h"
 #include "fltk/WindowIdentity.h"
+#include "platform/SingleInstance.h"
 #include "shell/Application.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "cli/ProgramIdentity.h"
+#include "platform/SingleInstance.h"
 #include "shell/Application.h"
-#include "win32/SingleInstance.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32Windows.h"
 #include "win32/WindowView.h"

@@ -1,8 +1,16 @@
-#include "win32/SingleInstance.h"
+#include "platform/SingleInstance.h"
 
+#include "win32/WinApi.h"
 #include "win32/WideText.h"
 
+// On Windows the claim is a named mutex of the session, with a hidden message-only window
+// that tells a later start which process holds it.
 namespace ttt {
+
+struct SingleInstance::Claim {
+  HANDLE mutex = nullptr;
+  HWND marker = nullptr;
+};
 
 namespace {
 
@@ -56,18 +64,21 @@ void bringRunningProgramToFront() {
 
 SingleInstance::SingleInstance(const std::string& applicationId) {
   // "Local\" keeps the name to this session: other users' programs are not this one.
-  mutex_ = CreateMutexW(nullptr, FALSE, toWide("Local\\" + applicationId).c_str());
-  if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
-    first_ = false;
+  const HANDLE mutex = CreateMutexW(nullptr, FALSE, toWide("Local\\" + applicationId).c_str());
+  if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
     bringRunningProgramToFront();
-  } else {
-    marker_ = createMarker();
+    return;
   }
+  claim_ = std::make_unique<Claim>();
+  claim_->mutex = mutex;
+  claim_->marker = createMarker();
 }
 
 SingleInstance::~SingleInstance() {
-  if (marker_ != nullptr) DestroyWindow(marker_);
-  if (mutex_ != nullptr) CloseHandle(mutex_);
+  if (!claim_) return;
+  if (claim_->marker != nullptr) DestroyWindow(claim_->marker);
+  if (claim_->mutex != nullptr) CloseHandle(claim_->mutex);
 }
 
 }  // namespace ttt
