@@ -82,7 +82,7 @@ set_source_files_properties(${generated}/orvane-tictactoe.rc PROPERTIES
   OBJECT_DEPENDS "${TTT_ICON_FILE};${TTT_MANIFEST_FILE}")
 
 add_executable(orvane-tictactoe WIN32 src/main_win32.cpp ${generated}/orvane-tictactoe.rc)
-target_link_libraries(orvane-tictactoe PRIVATE ttt_win32 ttt_shell ttt_warnings)
+target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_win32 ttt_shell ttt_warnings)
 target_link_options(orvane-tictactoe PRIVATE -municode -s)
 
 # The zip to hand out: the program and a short readme, with Windows line ends.

@@ -16,7 +16,7 @@ as_owner() {
 check_writable() {
   if [ -e "$1" ] && ! as_owner test -w "$1"; then
     echo "$(basename "$0"): $1 belongs to $(stat -c %U "$1"), not to $(id -un); remove it with:" >&2
-    echo "  sudo rm -rf $1" >&2
+    echo "  su -c 'rm -rf $1'" >&2
     exit 1
   fi
 }

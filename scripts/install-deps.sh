@@ -21,6 +21,7 @@ test_packages=(
   xdotool             # drives the real program in the end-to-end tests
   xclip               # puts hostile names on the clipboard for the end-to-end tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
+  icewm               # a window manager that does not enforce size hints, for the tests
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page
@@ -51,8 +52,8 @@ fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "install-deps: these packages are missing: ${missing[*]}" >&2
-  echo "install-deps: install them once as root (through sudo or su -c) with:" >&2
-  echo "  bash $0 $*" >&2
+  echo "install-deps: install them once as root with:" >&2
+  echo "  su -c 'bash $0${*:+ $*}'" >&2
   exit 1
 fi
 

@@ -8,9 +8,12 @@
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
 #include "fltk/DisplayConnection.h"
+#include "fltk/DisplayErrors.h"
+#include "fltk/FixedSizeGuard.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/WindowIdentity.h"
+#include "platform/SingleInstance.h"
 #include "shell/Application.h"
 
 namespace {
@@ -34,7 +37,12 @@ int main(int argc, char** argv) {
   if (const auto status = ttt::answerCommandLine(request, stdout, stderr)) return *status;
   if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
+  ttt::handleDisplayErrors(ttt::kProgramName);
+  // A second start on the display brings the running program to the front instead.
+  const ttt::SingleInstance instance(ttt::kApplicationId);
+  if (!instance.first()) return EXIT_SUCCESS;
   ttt::setWindowIdentity(ttt::kWindowClass);
+  const ttt::FixedSizeGuard fixedSizes;
   ttt::FltkServices services;
   ttt::FltkWindows windows;
   ttt::Application app(services.services, windows);

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "cli/ProgramIdentity.h"
+#include "platform/SingleInstance.h"
 #include "shell/Application.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32Windows.h"
@@ -24,6 +26,9 @@ void runMessageLoop(ttt::Application& app, ttt::Win32Windows& windows) {
 // The program reads no command line.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
+  // A second start in the session brings the running program to the front instead.
+  const ttt::SingleInstance running(ttt::kApplicationId);
+  if (!running.first()) return EXIT_SUCCESS;
   // The shell's link associations may use COM.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};

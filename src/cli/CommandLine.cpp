@@ -107,8 +107,13 @@ std::string usageText() {
          "FLTK's other X options (-geometry, -name, -title, -scheme, -bg, -fg, -iconic and\n"
          "the rest) are refused: the windows keep their own places, titles and colours.\n"
          "\n"
-         "Exit status: 0 when the game ends from its menu, 1 when no X display can be\n"
-         "opened, 2 when the command line is wrong.\n";
+         "The links in the game windows open the web page and a new mail message through\n"
+         "the desktop's opener, xdg-open (package xdg-utils); without it they do nothing.\n"
+         "A second start on a display where the game runs brings that game to the front.\n"
+         "\n"
+         "Exit status: 0 when the game ends from its menu or was already running, 1 when\n"
+         "no X display can be opened or the connection to it is lost, 2 when the command\n"
+         "line is wrong.\n";
 }
 
 std::string versionText() {

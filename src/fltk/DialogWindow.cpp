@@ -138,8 +138,7 @@ int DialogWindow::addButtons(int top, bool withCancel) {
 
 bool DialogWindow::run() {
   accepted_ = false;
-  show();
-  offerOnlyClose(*this);
+  showAsDialog(*this);
   if (input_ != nullptr) {
     input_->take_focus();
   } else {

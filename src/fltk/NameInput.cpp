@@ -40,6 +40,8 @@ int NameInput::handle(int event) {
   // The toolkit inserts what the event carries: from here on it carries only what fits.
   Fl::e_length = fitting;
   if (fitting == 0) return 1;
+  // The toolkit drops the blanks at the end of a paste; a name keeps every byte given.
+  if (event == FL_PASTE) return replace(position(), mark(), Fl::event_text(), fitting);
   return Fl_Input::handle(event);
 }
 

@@ -7,7 +7,7 @@ namespace ttt {
 // A one-line text field for a name of at most kMaxNameCharacters characters (the classic
 // input box's limit). Typing or pasting stops at the limit: the field keeps what fits,
 // beeps, and shows its note widget, if it has one. A pasted line break ends the pasted
-// text there, as in any one-line edit field.
+// text there, as in any one-line edit field; blanks and tabs are kept as pasted.
 class NameInput : public Fl_Input {
  public:
   static constexpr int kMaxNameCharacters = 255;

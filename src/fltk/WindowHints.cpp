@@ -32,6 +32,20 @@ void offerOnlyClose(Fl_Window& window) {
   XFlush(fl_display);
 }
 
+// The toolkit maps a window as soon as it has made it. With the server grabbed, the window
+// manager reads the new window's properties only once the type has joined them.
+void showAsDialog(Fl_Window& dialog) {
+  XGrabServer(fl_display);
+  dialog.show();
+  const Atom type = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False);
+  Atom dialogType = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+  XChangeProperty(fl_display, fl_xid(&dialog), type, XA_ATOM, 32, PropModeReplace,
+                  reinterpret_cast<unsigned char*>(&dialogType), 1);
+  offerOnlyClose(dialog);
+  XUngrabServer(fl_display);
+  XFlush(fl_display);
+}
+
 // The window manager hears the request as a message to the root window; without one, the
 // property itself is what a window manager started later reads.
 void leaveTaskbar(Fl_Window& shown) {

@@ -10,6 +10,11 @@ namespace ttt {
 // allow minimising.
 void offerOnlyClose(Fl_Window& window);
 
+// Shows a dialog typed as one (_NET_WM_WINDOW_TYPE_DIALOG), so that the window manager
+// gives it no taskbar button of its own, with a border that offers only a close box. The
+// type must be in place when the window manager takes the window on.
+void showAsDialog(Fl_Window& dialog);
+
 // Asks the window manager to leave a shown window out of the taskbar.
 void leaveTaskbar(Fl_Window& window);
 

@@ -2,7 +2,7 @@
 # Names no one should type, on the real program: a mebibyte pasted in pieces (INCR) from
 # the clipboard and a paste holding a line break. The program lives on, the names stop at
 # 255 characters and at the line break, and the result box sits centred on the screen with
-# its button on it. No window offers to minimise.
+# its button on it. Pasted blanks stay in the names. No window offers to minimise.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
 command -v xclip >/dev/null || fail "xclip is not installed"
@@ -49,5 +49,24 @@ press "$WINDOW" alt+n
 wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 play 0 3 1 4 2
 dismiss "Bob WON !"
+leave "$WINDOW" "TWO PLAYER !"
+
+# Pasted names keep their blanks: "Bob" and two blanks for X, three blanks for O.
+press "$menu" alt+t
+clip "Bob  "
+first=$(wait_window "$ASK") || exit 1
+paste "$first"
+press "$first" Return
+clip "   "
+second=$(wait_window "$ASK" "$first") || exit 1
+paste "$second"
+press "$second" Return
+WINDOW=$(wait_window "TWO PLAYER !") || exit 1
+play 0 3 1 4 2
+dismiss "Bob   WON !"
+press "$WINDOW" alt+n
+wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
+play 0 3 1 4 2
+dismiss "    WON !"
 leave "$WINDOW" "TWO PLAYER !"
 quit

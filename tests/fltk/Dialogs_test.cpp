@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "fltk/FltkDialogs.h"
 #include "fltk/NameInput.h"
@@ -204,6 +205,43 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
                });
     EXPECT_EQ(answered, kept);
     EXPECT_EQ(noteShown, noted) << kept.substr(0, 10);
+  }
+}
+
+// A name is every byte given, however it arrives: blanks and tabs at either end, typed or
+// pasted, whole or in pieces. Only a line break ends it.
+TEST(FltkServices, InputBoxKeepsBlanksAndTabsByteForByte) {
+  using Insert = std::function<void(Fl_Window&)>;
+  const auto paste = [](std::string text) {
+    return Insert([text](Fl_Window&) mutable {
+      Fl::e_text = text.data();
+      Fl::e_length = static_cast<int>(text.size());
+      Fl::focus()->handle(FL_PASTE);
+    });
+  };
+  const auto type = [](std::string text) {
+    return Insert([text](Fl_Window& dialog) {
+      for (const char c : text) pressKey(dialog, static_cast<unsigned char>(c), std::string(1, c));
+    });
+  };
+  const struct {
+    std::vector<Insert> inserts;
+    std::string kept;
+  } cases[] = {
+      {{paste("Bob  ")}, "Bob  "},          {{paste("   ")}, "   "},
+      {{paste("\tAnn\t ")}, "\tAnn\t "},    {{paste("Bo"), paste("b "), paste(" ")}, "Bob  "},
+      {{type("  Ann  ")}, "  Ann  "},       {{type(" Ann"), paste(" \t")}, " Ann \t"},
+      {{paste(" Ann \r\nBob  ")}, " Ann "},
+  };
+  for (const auto& [inserts, kept] : cases) {
+    std::string answered;
+    withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("NAME"); },
+               [&](Fl_Window& dialog) {
+                 read(dialog, "").input->take_focus();
+                 for (const Insert& insert : inserts) insert(dialog);
+                 pressKey(dialog, FL_Enter, "\r");
+               });
+    EXPECT_EQ(answered, kept);
   }
 }
 

@@ -99,6 +99,20 @@ class PiecewiseClipboardOwner {
   std::thread thread_;
 };
 
+// Ctrl+V in the name box, from inside its own loop; Enter once the text is in.
+static void pasteIntoNameBoxThenOk() {
+  Fl::add_timeout(0.01, [](void*) {
+    Fl_Window& dialog = *Fl::modal();
+    Fl_Input* input = nullptr;
+    for (int i = 0; i < dialog.children() && input == nullptr; ++i)
+      input = dynamic_cast<Fl_Input*>(dialog.child(i));
+    input->take_focus();
+    pressKey(dialog, 'v', "\x16", FL_CTRL);
+    waitUntil([input] { return input->size() > 0; });
+    pressKey(dialog, FL_Enter, "\r");
+  });
+}
+
 TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverSizeItAnnounces) {
   const IncrementalPaste guard;
   std::string text;
@@ -113,18 +127,18 @@ TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverS
   for (const long announced : {-1L, 0L, 1L, 1L << 20}) {
     PiecewiseClipboardOwner owner(text, 65536, announced);
     ASSERT_TRUE(owner.owns());
-    // Ctrl+V in the box, from inside its own loop; Enter once the text is in.
-    Fl::add_timeout(0.01, [](void*) {
-      Fl_Window& dialog = *Fl::modal();
-      Fl_Input* input = nullptr;
-      for (int i = 0; i < dialog.children() && input == nullptr; ++i)
-        input = dynamic_cast<Fl_Input*>(dialog.child(i));
-      input->take_focus();
-      pressKey(dialog, 'v', "\x16", FL_CTRL);
-      waitUntil([input] { return input->size() > 0; });
-      pressKey(dialog, FL_Enter, "\r");
-    });
+    pasteIntoNameBoxThenOk();
     EXPECT_EQ(FltkInputBox(kApplicationTitle).ask("NAME"), expected) << "announced " << announced;
+  }
+}
+
+TEST(IncrementalPaste, KeepsTheBlanksAndTabsThatEndThePiecesOfAName) {
+  const IncrementalPaste guard;
+  for (const std::string name : {"Bob  ", "   ", " \tAnn\t"}) {
+    PiecewiseClipboardOwner owner(name, 2, static_cast<long>(name.size()));
+    ASSERT_TRUE(owner.owns());
+    pasteIntoNameBoxThenOk();
+    EXPECT_EQ(FltkInputBox(kApplicationTitle).ask("NAME"), name);
   }
 }
 

@@ -9,6 +9,7 @@ out=$("$game" --help 2>/dev/null); status=$?
 [ "$status" -eq 0 ] || fail "--help exits with $status"
 case "$out" in "Usage: orvane-tictactoe [OPTION]..."*) ;; *) fail "--help prints: $out" ;; esac
 echo "$out" | grep -q -- '-geometry' || fail "--help does not say what becomes of FLTK's options"
+echo "$out" | grep -q 'xdg-open (package xdg-utils)' || fail "--help does not say what opens the links"
 
 out=$("$game" --version 2>/dev/null); status=$?
 [ "$status" -eq 0 ] || fail "--version exits with $status"

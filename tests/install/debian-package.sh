@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # `cpack -G DEB`: a package that lintian finds no error in, that holds every file the install
-# puts under /usr, that asks for the libraries and fonts the game needs, and whose extracted
+# puts under /usr, that asks for the libraries and fonts the game needs (and recommends the
+# opener of its links), and whose extracted
 # program plays.
 source "$(dirname "$0")/checks.sh"
 build=$1 cmake=$2 cpack=$3 PROBE=$4 PIXELS=$5
@@ -19,6 +20,8 @@ for needed in libc6 libfltk1.3 libx11-6 libstdc++6 fonts-liberation fonts-comic-
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (|].*//' | grep -qx "$needed" ||
     fail "the package does not depend on $needed: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] ||
+  fail "the package does not recommend xdg-utils, which opens the links"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "the description is one line"
 
 lintian --tag-display-limit 0 "$deb" >"$staging/lintian.log" 2>&1
