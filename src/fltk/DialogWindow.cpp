@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "fltk/Drawings.h"
 #include "fltk/LiteralText.h"
 #include "fltk/NameInput.h"
 #include "fltk/TextWrap.h"
@@ -65,6 +66,9 @@ DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::strin
   callback(&DialogWindow::cancelled, this);
   // A fixed size: nothing to resize or maximise.
   size_range(w(), h(), w(), h());
+  // The program's light bulb, as on its game windows.
+  const Fl_RGB_Image* bulbs[] = {&lightBulbImage(32), &lightBulbImage(16)};
+  icons(bulbs, 2);
   centreOnWorkArea(*this);
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "fltk/Colours.h"
+#include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
 #include "fltk/Units.h"
@@ -26,8 +27,7 @@ void measureLiterally(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
-LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
-                     const Fl_RGB_Image* handCursor)
+LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y)
     : Fl_Widget(x, y, twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height)),
       form_(form),
       fullName_(layout.fullName()),
@@ -36,8 +36,7 @@ LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
       underline_(layout.font.underline),
       opaque_(layout.opaque),
       autoSize_(layout.autoSize),
-      link_(layout.link),
-      handCursor_(handCursor) {
+      link_(layout.link) {
   box(FL_NO_BOX);
   color(toolkitColour(layout.backColour));
   labelcolor(toolkitColour(layout.foreColour));
@@ -124,11 +123,7 @@ int LabelView::handle(int event) {
 void LabelView::showHandCursor() {
   Fl_Window* shownIn = window();
   if (shownIn == nullptr) return;
-  if (handCursor_ != nullptr) {
-    shownIn->cursor(handCursor_, kHandCursorHotSpotX, kHandCursorHotSpotY);
-  } else {
-    shownIn->cursor(FL_CURSOR_HAND);
-  }
+  shownIn->cursor(&handCursorImage(), kHandCursorHotSpotX, kHandCursorHotSpotY);
 }
 
 }  // namespace ttt

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Widget.H>
 
 #include <string>
@@ -19,8 +18,8 @@ class Form;
 // it and repeats its caption as its tooltip. A left click on the box clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
-  // x and y are the top left corner in window pixels; handCursor may be null.
-  LabelView(Form& form, const ControlLayout& layout, int x, int y, const Fl_RGB_Image* handCursor);
+  // x and y are the top left corner in window pixels.
+  LabelView(Form& form, const ControlLayout& layout, int x, int y);
 
   void apply(const Control& control) override;
   int handle(int event) override;
@@ -43,7 +42,6 @@ class LabelView : public Fl_Widget, public ControlView {
   bool opaque_;
   bool autoSize_;
   bool link_;
-  const Fl_RGB_Image* handCursor_;
 };
 
 }  // namespace ttt

@@ -7,14 +7,13 @@
 
 #include "fltk/ButtonView.h"
 #include "fltk/Colours.h"
+#include "fltk/Drawings.h"
 #include "fltk/FrameView.h"
 #include "fltk/LabelView.h"
 #include "fltk/LineView.h"
-#include "fltk/ToolkitImage.h"
 #include "fltk/Units.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
-#include "screens/Images.h"
 
 namespace ttt {
 
@@ -49,8 +48,7 @@ PixelPoint originOf(const FormLayout& form, const std::string& container) {
 WindowView::WindowView(Form& form)
     : Fl_Double_Window(twipsToPixels(form.layout().clientWidth),
                        twipsToPixels(form.layout().clientHeight)),
-      form_(form),
-      handCursor_(toolkitImage(handCursor())) {
+      form_(form) {
   end();
   copy_label(form.layout().caption.c_str());
   color(toolkitColour(form.layout().backColour));
@@ -121,7 +119,7 @@ Fl_Widget* WindowView::createView(const ControlLayout& layout, Fl_Group& contain
     case ControlKind::Frame:
       break;
   }
-  return new LabelView(form_, layout, left, top, handCursor_.get());
+  return new LabelView(form_, layout, left, top);
 }
 
 Fl_Group& WindowView::containerOf(const ControlLayout& layout) {
@@ -131,16 +129,15 @@ Fl_Group& WindowView::containerOf(const ControlLayout& layout) {
   return frame != nullptr ? *frame : *this;
 }
 
+// The toolkit keeps copies of the icons.
 void WindowView::setIcons() {
   if (form_.layout().icon == WindowIcon::SmilingFace) {
-    icons_.push_back(toolkitImage(smilingFaceIcon()));
+    const Fl_RGB_Image* face[] = {&smilingFaceImage()};
+    icons(face, 1);
   } else {
-    icons_.push_back(toolkitImage(lightBulbIcon(32)));
-    icons_.push_back(toolkitImage(lightBulbIcon(16)));
+    const Fl_RGB_Image* bulbs[] = {&lightBulbImage(32), &lightBulbImage(16)};
+    icons(bulbs, 2);
   }
-  std::vector<const Fl_RGB_Image*> images;
-  for (const auto& image : icons_) images.push_back(image.get());
-  icons(images.data(), static_cast<int>(images.size()));
 }
 
 void WindowView::open() {

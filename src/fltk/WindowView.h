@@ -1,7 +1,6 @@
 #pragma once
 
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_RGB_Image.H>
 
 #include <map>
 #include <memory>
@@ -56,8 +55,6 @@ class WindowView : public Fl_Double_Window {
   Form& form_;
   std::map<std::string, Entry, std::less<>> entries_;
   std::vector<ButtonView*> tabOrder_;
-  std::vector<std::unique_ptr<Fl_RGB_Image>> icons_;
-  std::unique_ptr<Fl_RGB_Image> handCursor_;
 };
 
 }  // namespace ttt

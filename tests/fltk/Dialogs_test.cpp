@@ -73,8 +73,13 @@ TEST(FltkServices, MessageBoxShowsTitleIconOneOkButtonAndItsTextLiterally) {
     std::string shown = prompt;
     std::erase(shown, '\r');
     Seen seen;
+    std::vector<std::array<long, 2>> icons;
     withDialog([&] { FltkMessageBox().show(prompt, style, title); },
-               [&](Fl_Window& dialog) { seen = read(dialog, shown); });
+               [&](Fl_Window& dialog) {
+                 seen = read(dialog, shown);
+                 icons = iconSizes(dialog);
+               });
+    EXPECT_EQ(icons, (std::vector<std::array<long, 2>>{{32, 32}, {16, 16}})) << "the light bulb";
     EXPECT_EQ((std::array{seen.title, seen.prompt, seen.icon}), (std::array{title, shown, icon}));
     EXPECT_EQ(seen.drawn, seen.literal) << title;
     EXPECT_TRUE(seen.buttons.size() == 1 && seen.buttons.count("OK") == 1) << title;

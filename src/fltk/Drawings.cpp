@@ -1,0 +1,38 @@
+#include "fltk/Drawings.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+
+#include "fltk/ToolkitImage.h"
+#include "screens/Images.h"
+
+namespace ttt {
+
+namespace {
+
+enum class Drawing { SmilingFace, LightBulb, HandCursor };
+
+const Fl_RGB_Image& cached(Drawing drawing, int size, const std::function<PixelImage()>& draw) {
+  static std::map<std::pair<Drawing, int>, std::unique_ptr<Fl_RGB_Image>> images;
+  auto& image = images[{drawing, size}];
+  if (!image) image = toolkitImage(draw());
+  return *image;
+}
+
+}  // namespace
+
+const Fl_RGB_Image& smilingFaceImage() {
+  return cached(Drawing::SmilingFace, 32, [] { return smilingFaceIcon(); });
+}
+
+const Fl_RGB_Image& lightBulbImage(int size) {
+  return cached(Drawing::LightBulb, size, [size] { return lightBulbIcon(size); });
+}
+
+const Fl_RGB_Image& handCursorImage() {
+  return cached(Drawing::HandCursor, 32, [] { return handCursor(); });
+}
+
+}  // namespace ttt
