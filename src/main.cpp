@@ -1,4 +1,5 @@
 #include <FL/Fl.H>
+#include <FL/x.H>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
 #include "fltk/WindowIdentity.h"
+#include "fltk/XftDpi.h"
 #include "shell/Application.h"
 
 namespace {
@@ -36,9 +38,12 @@ int main(int argc, char** argv) {
   if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
   ttt::setWindowIdentity(ttt::kWindowClass);
+  const ttt::XftDpi dpi = ttt::readXftDpi(fl_display);
+  if (!dpi.problem.empty())
+    std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
   ttt::FltkServices services;
   ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump);
+  ttt::FltkWindows windows(pump, ttt::Scale(dpi.dpi));
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

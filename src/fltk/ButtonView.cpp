@@ -34,7 +34,8 @@ Fl_Labeltype literalLabelType() {
 
 }  // namespace
 
-ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height)
+ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height,
+                       Scale scale)
     : Fl_Button(x, y, width, height),
       form_(form),
       fullName_(layout.fullName()),
@@ -42,7 +43,7 @@ ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, in
   copy_label(layout.caption.c_str());
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));
-  labelsize(fonts::pixelSize(layout.font.points));
+  labelsize(scale.points(layout.font.points));
   labelcolor(toolkitColour(layout.foreColour));
   color(toolkitColour(layout.backColour));
   selection_color(color());

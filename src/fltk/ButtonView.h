@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fltk/ControlView.h"
+#include "fltk/Scale.h"
 #include "forms/Layout.h"
 
 namespace ttt {
@@ -16,8 +17,9 @@ class Form;
 // it has the focus. A press clicks the control.
 class ButtonView : public Fl_Button, public ControlView {
  public:
-  // The rectangle is in window pixels.
-  ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height);
+  // The rectangle is in window pixels; the caption's size and the bevel follow the scale.
+  ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height,
+             Scale scale);
 
   void apply(const Control& control) override;
   int handle(int event) override;

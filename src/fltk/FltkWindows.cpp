@@ -8,7 +8,7 @@
 
 namespace ttt {
 
-FltkWindows::FltkWindows(TimerPump& pump) : pump_(pump) {}
+FltkWindows::FltkWindows(TimerPump& pump, Scale scale) : pump_(pump), scale_(scale) {}
 
 FltkWindows::~FltkWindows() = default;
 
@@ -17,7 +17,7 @@ void FltkWindows::formShown(Form& form) {
   if (window) {
     window->show();  // raises it
   } else {
-    window = std::make_unique<WindowView>(form);
+    window = std::make_unique<WindowView>(form, scale_);
     window->open();
   }
   pump_.watch(form);

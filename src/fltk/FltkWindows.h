@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "fltk/Scale.h"
 #include "forms/FormObserver.h"
 
 namespace ttt {
@@ -15,7 +16,8 @@ class WindowView;
 // the timer pump told which forms are on screen and that something changed.
 class FltkWindows : public FormObserver {
  public:
-  explicit FltkWindows(TimerPump& pump);
+  // The windows are drawn at the scale given.
+  FltkWindows(TimerPump& pump, Scale scale);
   ~FltkWindows() override;
   FltkWindows(const FltkWindows&) = delete;
   FltkWindows& operator=(const FltkWindows&) = delete;
@@ -31,6 +33,7 @@ class FltkWindows : public FormObserver {
 
  private:
   TimerPump& pump_;
+  Scale scale_;
   std::map<const Form*, std::unique_ptr<WindowView>> windows_;
 };
 

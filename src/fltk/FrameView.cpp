@@ -1,17 +1,47 @@
 #include "fltk/FrameView.h"
 
 #include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <string>
 
 #include "forms/Control.h"
 
 namespace ttt {
 
-FrameView::FrameView(int x, int y, int width, int height, Fl_Color background)
-    : Fl_Group(x, y, width, height) {
+namespace {
+
+std::string repeated(const std::string& text, int times) {
+  std::string result;
+  for (int i = 0; i < times; ++i) result += text;
+  return result;
+}
+
+}  // namespace
+
+FrameView::FrameView(int x, int y, int width, int height, Fl_Color background, int lineWidth)
+    : Fl_Group(x, y, width, height), lineWidth_(lineWidth) {
   end();
   // The engraved box also fills the inside, so that a child hidden or moved leaves no trace.
   box(FL_ENGRAVED_BOX);
   color(background);
+}
+
+// The toolkit's engraved box, a dark ring outside a light one, each one pixel wide; at a
+// larger scale each ring is as many pixels wide as the scale makes of one.
+void FrameView::draw() {
+  if (lineWidth_ <= 1) {
+    Fl_Group::draw();
+    return;
+  }
+  if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
+    const std::string rings = repeated("HHWW", lineWidth_) + repeated("WWHH", lineWidth_);
+    fl_frame(rings.c_str(), x(), y(), w(), h());
+    const int inset = 2 * lineWidth_;
+    fl_color(color());
+    fl_rectf(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
+  }
+  draw_children();
 }
 
 void FrameView::apply(const Control& control) {

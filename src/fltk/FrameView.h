@@ -12,15 +12,20 @@ namespace ttt {
 class FrameView : public Fl_Group, public ControlView {
  public:
   // The rectangle is in window pixels; the background is the colour behind the children.
-  FrameView(int x, int y, int width, int height, Fl_Color background);
+  // Each of the border's two etched lines is lineWidth pixels wide.
+  FrameView(int x, int y, int width, int height, Fl_Color background, int lineWidth);
 
   void apply(const Control& control) override;
   int handle(int event) override;
+
+ protected:
+  void draw() override;
 
  private:
   void setBlocked(bool blocked);
 
   bool blocked_ = false;
+  int lineWidth_;
 };
 
 }  // namespace ttt

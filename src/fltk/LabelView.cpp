@@ -10,7 +10,6 @@
 #include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "fltk/Units.h"
 #include "forms/Form.h"
 #include "screens/Images.h"
 
@@ -27,12 +26,13 @@ void measureLiterally(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
-LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y)
-    : Fl_Widget(x, y, twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height)),
+LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y, Scale scale)
+    : Fl_Widget(x, y, scale.twips(layout.rect.width), scale.twips(layout.rect.height)),
       form_(form),
+      scale_(scale),
       fullName_(layout.fullName()),
       font_(fonts::face(layout.font)),
-      fontSize_(fonts::pixelSize(layout.font.points)),
+      fontSize_(scale.points(layout.font.points)),
       underline_(layout.font.underline),
       opaque_(layout.opaque),
       autoSize_(layout.autoSize),

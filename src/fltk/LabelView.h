@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fltk/ControlView.h"
+#include "fltk/Scale.h"
 #include "forms/Layout.h"
 
 namespace ttt {
@@ -19,7 +20,7 @@ class Form;
 class LabelView : public Fl_Widget, public ControlView {
  public:
   // x and y are the top left corner in window pixels.
-  LabelView(Form& form, const ControlLayout& layout, int x, int y);
+  LabelView(Form& form, const ControlLayout& layout, int x, int y, Scale scale);
 
   void apply(const Control& control) override;
   int handle(int event) override;
@@ -34,6 +35,7 @@ class LabelView : public Fl_Widget, public ControlView {
   void showHandCursor();
 
   Form& form_;
+  Scale scale_;
   std::string fullName_;
   std::string text_;
   Fl_Font font_;

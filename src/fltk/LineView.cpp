@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "fltk/Colours.h"
-#include "fltk/Units.h"
 #include "forms/Control.h"
 
 namespace ttt {
@@ -15,32 +14,33 @@ namespace ttt {
 namespace {
 
 // The widget's box covers the line and its width, so that a repaint of that area draws it.
-int boxLeft(const TwipsLine& line, int originX) {
-  return originX + twipsToPixels(std::min(line.x1, line.x2)) - line.widthPixels;
+int boxStart(int from, int to, int origin, int lineWidth, Scale scale) {
+  return origin + std::min(scale.twips(from), scale.twips(to)) - lineWidth;
 }
 
-int boxTop(const TwipsLine& line, int originY) {
-  return originY + twipsToPixels(std::min(line.y1, line.y2)) - line.widthPixels;
-}
-
-int boxExtent(int from, int to, int widthPixels) {
-  return std::abs(twipsToPixels(to) - twipsToPixels(from)) + 2 * widthPixels + 1;
+int boxExtent(int from, int to, int lineWidth, Scale scale) {
+  return std::abs(scale.twips(to) - scale.twips(from)) + 2 * lineWidth + 1;
 }
 
 }  // namespace
 
-LineView::LineView(const ControlLayout& layout, int originX, int originY)
-    : Fl_Widget(boxLeft(layout.line, originX), boxTop(layout.line, originY),
-                boxExtent(layout.line.x1, layout.line.x2, layout.line.widthPixels),
-                boxExtent(layout.line.y1, layout.line.y2, layout.line.widthPixels)),
-      x1_(originX + twipsToPixels(layout.line.x1)),
-      y1_(originY + twipsToPixels(layout.line.y1)),
-      x2_(originX + twipsToPixels(layout.line.x2)),
-      y2_(originY + twipsToPixels(layout.line.y2)),
-      lineWidth_(std::max(1, layout.line.widthPixels)) {
-  box(FL_NO_BOX);
+LineView::LineView(const ControlLayout& layout, int originX, int originY, Scale scale)
+    : LineView(layout.line, originX, originY, scale.lineWidth(layout.line.widthPixels), scale) {
   color(toolkitColour(layout.foreColour));
   if (!layout.visible) hide();
+}
+
+LineView::LineView(const TwipsLine& line, int originX, int originY, int lineWidth, Scale scale)
+    : Fl_Widget(boxStart(line.x1, line.x2, originX, lineWidth, scale),
+                boxStart(line.y1, line.y2, originY, lineWidth, scale),
+                boxExtent(line.x1, line.x2, lineWidth, scale),
+                boxExtent(line.y1, line.y2, lineWidth, scale)),
+      x1_(originX + scale.twips(line.x1)),
+      y1_(originY + scale.twips(line.y1)),
+      x2_(originX + scale.twips(line.x2)),
+      y2_(originY + scale.twips(line.y2)),
+      lineWidth_(lineWidth) {
+  box(FL_NO_BOX);
 }
 
 void LineView::apply(const Control& control) {

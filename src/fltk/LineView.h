@@ -3,6 +3,7 @@
 #include <FL/Fl_Widget.H>
 
 #include "fltk/ControlView.h"
+#include "fltk/Scale.h"
 #include "forms/Layout.h"
 
 namespace ttt {
@@ -12,7 +13,7 @@ namespace ttt {
 class LineView : public Fl_Widget, public ControlView {
  public:
   // originX and originY are the top left corner of the line's container in window pixels.
-  LineView(const ControlLayout& layout, int originX, int originY);
+  LineView(const ControlLayout& layout, int originX, int originY, Scale scale);
 
   void apply(const Control& control) override;
   int handle(int event) override;
@@ -21,6 +22,8 @@ class LineView : public Fl_Widget, public ControlView {
   void draw() override;
 
  private:
+  LineView(const TwipsLine& line, int originX, int originY, int lineWidth, Scale scale);
+
   int x1_;
   int y1_;
   int x2_;

@@ -11,7 +11,6 @@
 #include "fltk/FrameView.h"
 #include "fltk/LabelView.h"
 #include "fltk/LineView.h"
-#include "fltk/Units.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
 
@@ -32,12 +31,12 @@ const ControlLayout* findLayout(const FormLayout& form, const std::string& fullN
 }
 
 // The top left corner of a container in window pixels: frames may sit inside frames.
-PixelPoint originOf(const FormLayout& form, const std::string& container) {
+PixelPoint originOf(const FormLayout& form, const std::string& container, Scale scale) {
   PixelPoint origin;
   const ControlLayout* frame = findLayout(form, container);
   for (std::size_t depth = 0; frame != nullptr && depth < form.controls.size(); ++depth) {
-    origin.x += twipsToPixels(frame->rect.left);
-    origin.y += twipsToPixels(frame->rect.top);
+    origin.x += scale.twips(frame->rect.left);
+    origin.y += scale.twips(frame->rect.top);
     frame = findLayout(form, frame->container);
   }
   return origin;
@@ -45,10 +44,11 @@ PixelPoint originOf(const FormLayout& form, const std::string& container) {
 
 }  // namespace
 
-WindowView::WindowView(Form& form)
-    : Fl_Double_Window(twipsToPixels(form.layout().clientWidth),
-                       twipsToPixels(form.layout().clientHeight)),
-      form_(form) {
+WindowView::WindowView(Form& form, Scale scale)
+    : Fl_Double_Window(scale.twips(form.layout().clientWidth),
+                       scale.twips(form.layout().clientHeight)),
+      form_(form),
+      scale_(scale) {
   end();
   copy_label(form.layout().caption.c_str());
   color(toolkitColour(form.layout().backColour));
@@ -68,11 +68,11 @@ void WindowView::buildControls() {
   for (const auto& control : form_.controls()) {
     const ControlLayout& layout = control->layout();
     if (layout.kind != ControlKind::Frame) continue;
-    const PixelPoint origin = originOf(form_.layout(), layout.container);
+    const PixelPoint origin = originOf(form_.layout(), layout.container, scale_);
     auto frame = std::make_unique<FrameView>(
-        origin.x + twipsToPixels(layout.rect.left), origin.y + twipsToPixels(layout.rect.top),
-        twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height),
-        toolkitColour(layout.backColour));
+        origin.x + scale_.twips(layout.rect.left), origin.y + scale_.twips(layout.rect.top),
+        scale_.twips(layout.rect.width), scale_.twips(layout.rect.height),
+        toolkitColour(layout.backColour), scale_.lineWidth(1));
     entries_[control->name()] = {frame.get(), frame.get()};
     frames[control->name()] = std::move(frame);
   }
@@ -104,22 +104,22 @@ void WindowView::place(const Control& control,
 Fl_Widget* WindowView::createView(const ControlLayout& layout, Fl_Group& container) {
   const int originX = &container == this ? 0 : container.x();
   const int originY = &container == this ? 0 : container.y();
-  const int left = originX + twipsToPixels(layout.rect.left);
-  const int top = originY + twipsToPixels(layout.rect.top);
+  const int left = originX + scale_.twips(layout.rect.left);
+  const int top = originY + scale_.twips(layout.rect.top);
   switch (layout.kind) {
     case ControlKind::Button: {
-      auto* button = new ButtonView(form_, layout, left, top, twipsToPixels(layout.rect.width),
-                                    twipsToPixels(layout.rect.height));
+      auto* button = new ButtonView(form_, layout, left, top, scale_.twips(layout.rect.width),
+                                    scale_.twips(layout.rect.height), scale_);
       tabOrder_.push_back(button);
       return button;
     }
     case ControlKind::Line:
-      return new LineView(layout, originX, originY);
+      return new LineView(layout, originX, originY, scale_);
     case ControlKind::Label:
     case ControlKind::Frame:
       break;
   }
-  return new LabelView(form_, layout, left, top);
+  return new LabelView(form_, layout, left, top, scale_);
 }
 
 Fl_Group& WindowView::containerOf(const ControlLayout& layout) {

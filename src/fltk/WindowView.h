@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fltk/Scale.h"
 #include "forms/Layout.h"
 
 namespace ttt {
@@ -22,8 +23,9 @@ class Form;
 // form to close; Escape closes nothing. Tab moves the focus among the buttons in tab order.
 class WindowView : public Fl_Double_Window {
  public:
-  // Builds the window from the form's layout and the current state of its controls.
-  explicit WindowView(Form& form);
+  // Builds the window from the form's layout and the current state of its controls, placed
+  // at the scale given.
+  WindowView(Form& form, Scale scale);
   ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
@@ -53,6 +55,7 @@ class WindowView : public Fl_Double_Window {
   void focusFirstButton();
 
   Form& form_;
+  Scale scale_;
   std::map<std::string, Entry, std::less<>> entries_;
   std::vector<ButtonView*> tabOrder_;
 };

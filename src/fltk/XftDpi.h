@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "fltk/Scale.h"
+
 // Xlib's connection, declared as Xlib does, so that its macros stay out of this header.
 typedef struct _XDisplay Display;
 
 namespace ttt {
 
-// The scale a display asks for when nothing is set, as Xft assumes.
-inline constexpr int kDefaultDpi = 96;
 // The settings taken as a scale: from half to ten times the default.
 inline constexpr int kSmallestDpi = 48;
 inline constexpr int kLargestDpi = 960;

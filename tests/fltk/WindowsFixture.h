@@ -18,6 +18,7 @@
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
 #include "fltk/WindowView.h"
+#include "fltk/XftDpi.h"
 #include "forms/Form.h"
 #include "support/Fakes.h"
 
@@ -169,7 +170,9 @@ class WindowsTest : public ::testing::Test {
   }
   FakeServices fakes;
   TimerPump pump;
-  FltkWindows windows{pump};
+  // At the scale the test's display asks for, as the program reads it.
+  Scale scale{readXftDpi((fl_open_display(), fl_display)).dpi};
+  FltkWindows windows{pump, scale};
   std::vector<std::unique_ptr<RecordingForm>> forms;
 };
 

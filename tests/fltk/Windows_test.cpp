@@ -44,7 +44,7 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
   EXPECT_TRUE(Snapshot(window) == before);
   // The name label takes the size of its text drawn literally, from its own corner...
   const FontSpec& font = form.control("Label2").layout().font;
-  fl_font(fonts::face(font), fonts::pixelSize(font.points));
+  fl_font(fonts::face(font), scale.points(font.points));
   std::array<int, 4> literal{24, 8, 0, 0};
   fl_measure("  &&@@", literal[2], literal[3], 0);
   const Fl_Widget& name = *widget(form, "Label2");
