@@ -12,6 +12,7 @@
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
 #include "fltk/TimerPump.h"
+#include "fltk/Tooltips.h"
 #include "fltk/WindowIdentity.h"
 #include "fltk/XftDpi.h"
 #include "shell/Application.h"
@@ -41,9 +42,11 @@ int main(int argc, char** argv) {
   const ttt::XftDpi dpi = ttt::readXftDpi(fl_display);
   if (!dpi.problem.empty())
     std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
-  ttt::FltkServices services;
+  const ttt::Scale scale(dpi.dpi);
+  ttt::scaleTooltips(scale);
+  ttt::FltkServices services(scale);
   ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump, ttt::Scale(dpi.dpi));
+  ttt::FltkWindows windows(pump, scale);
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

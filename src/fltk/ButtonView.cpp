@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include "fltk/Bevels.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "forms/Form.h"
@@ -39,7 +40,8 @@ ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, in
     : Fl_Button(x, y, width, height),
       form_(form),
       fullName_(layout.fullName()),
-      tabIndex_(layout.tabIndex) {
+      tabIndex_(layout.tabIndex),
+      ringWidth_(scale.lineWidth(1)) {
   copy_label(layout.caption.c_str());
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));
@@ -48,6 +50,25 @@ ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, in
   color(toolkitColour(layout.backColour));
   selection_color(color());
   callback(&ButtonView::pressed, this);
+}
+
+// At a larger scale the border's rings, the caption's margin and the focus box's inset grow
+// with it; at 96 dots per inch the toolkit draws the button itself.
+void ButtonView::draw() {
+  if (ringWidth_ <= 1) {
+    Fl_Button::draw();
+    return;
+  }
+  const Fl_Color fill = value() ? selection_color() : color();
+  bevels::drawButtonBox(value() != 0, x(), y(), w(), h(), active_r() ? fill : fl_inactive(fill),
+                        ringWidth_);
+  const int inset = bevels::inset(ringWidth_);
+  draw_label(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
+  // The toolkit's dotted focus box lies one pixel inside the border.
+  if (Fl::focus() == this && visible_focus()) {
+    draw_focus(FL_NO_BOX, x() + inset + ringWidth_ - 1, y() + inset + ringWidth_ - 1,
+               w() - 2 * (inset + ringWidth_ - 1), h() - 2 * (inset + ringWidth_ - 1));
+  }
 }
 
 void ButtonView::apply(const Control& control) {

@@ -25,6 +25,9 @@ class ButtonView : public Fl_Button, public ControlView {
   int handle(int event) override;
   int tabIndex() const { return tabIndex_; }
 
+ protected:
+  void draw() override;
+
  private:
   static void pressed(Fl_Widget* widget, void* data);
   bool isPlainEnter() const;
@@ -32,6 +35,7 @@ class ButtonView : public Fl_Button, public ControlView {
   Form& form_;
   std::string fullName_;
   int tabIndex_;
+  int ringWidth_;  // the width of each ring of the border, one pixel at 96 dots per inch
 };
 
 }  // namespace ttt

@@ -23,16 +23,16 @@ const Fl_RGB_Image& cached(Drawing drawing, int size, const std::function<PixelI
 
 }  // namespace
 
-const Fl_RGB_Image& smilingFaceImage() {
-  return cached(Drawing::SmilingFace, 32, [] { return smilingFaceIcon(); });
+const Fl_RGB_Image& smilingFaceImage(int size) {
+  return cached(Drawing::SmilingFace, size, [size] { return smilingFaceIcon(size); });
 }
 
 const Fl_RGB_Image& lightBulbImage(int size) {
   return cached(Drawing::LightBulb, size, [size] { return lightBulbIcon(size); });
 }
 
-const Fl_RGB_Image& handCursorImage() {
-  return cached(Drawing::HandCursor, 32, [] { return handCursor(); });
+const Fl_RGB_Image& handCursorImage(int size) {
+  return cached(Drawing::HandCursor, size, [size] { return handCursor(size); });
 }
 
 }  // namespace ttt

@@ -5,7 +5,7 @@
 namespace ttt {
 
 std::string FltkInputBox::ask(const std::string& prompt) {
-  DialogWindow dialog(DialogWindow::Kind::Input, title_, prompt);
+  DialogWindow dialog(DialogWindow::Kind::Input, title_, prompt, scale_);
   return dialog.run() ? dialog.answer() : std::string();
 }
 

@@ -3,20 +3,22 @@
 #include <string>
 #include <utility>
 
+#include "fltk/Scale.h"
 #include "forms/Services.h"
 
 namespace ttt {
 
-// The input box as a modal name dialog under the application's title.
+// The input box as a modal name dialog under the application's title, at the given scale.
 class FltkInputBox : public InputBox {
  public:
-  explicit FltkInputBox(std::string title) : title_(std::move(title)) {}
+  FltkInputBox(std::string title, Scale scale) : title_(std::move(title)), scale_(scale) {}
 
   // Blocks until the box is closed; "" when it is cancelled, escaped or closed.
   std::string ask(const std::string& prompt) override;
 
  private:
   std::string title_;
+  Scale scale_;
 };
 
 }  // namespace ttt

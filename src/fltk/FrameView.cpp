@@ -1,23 +1,10 @@
 #include "fltk/FrameView.h"
 
 #include <FL/Fl.H>
-#include <FL/fl_draw.H>
-
-#include <string>
-
+#include "fltk/Bevels.h"
 #include "forms/Control.h"
 
 namespace ttt {
-
-namespace {
-
-std::string repeated(const std::string& text, int times) {
-  std::string result;
-  for (int i = 0; i < times; ++i) result += text;
-  return result;
-}
-
-}  // namespace
 
 FrameView::FrameView(int x, int y, int width, int height, Fl_Color background, int lineWidth)
     : Fl_Group(x, y, width, height), lineWidth_(lineWidth) {
@@ -35,11 +22,7 @@ void FrameView::draw() {
     return;
   }
   if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
-    const std::string rings = repeated("HHWW", lineWidth_) + repeated("WWHH", lineWidth_);
-    fl_frame(rings.c_str(), x(), y(), w(), h());
-    const int inset = 2 * lineWidth_;
-    fl_color(color());
-    fl_rectf(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
+    bevels::drawEngravedBox(x(), y(), w(), h(), color(), lineWidth_);
   }
   draw_children();
 }

@@ -82,7 +82,8 @@ void LabelView::draw() {
   fl_pop_clip();
 }
 
-// Underlines every line of the text, one pixel below its base line.
+// Underlines every line of the text one pixel below its base line, the pixel and the line
+// as large as one pixel is at the scale.
 void LabelView::drawUnderline() const {
   int top = y();
   std::size_t start = 0;
@@ -93,7 +94,9 @@ void LabelView::drawUnderline() const {
     int height = 0;
     measureLiterally(text_.substr(start, end - start), width, height);
     const int baseline = top + fl_height() - fl_descent();
-    if (width > 0) fl_xyline(x(), baseline + 1, x() + width - 1);
+    for (int row = 0; width > 0 && row < scale_.lineWidth(1); ++row) {
+      fl_xyline(x(), baseline + scale_.lineWidth(1) + row, x() + width - 1);
+    }
     top += fl_height();
     start = end + 1;
   }
@@ -123,7 +126,9 @@ int LabelView::handle(int event) {
 void LabelView::showHandCursor() {
   Fl_Window* shownIn = window();
   if (shownIn == nullptr) return;
-  shownIn->cursor(&handCursorImage(), kHandCursorHotSpotX, kHandCursorHotSpotY);
+  // The hand at the scale, its hot spot still on the fingertip.
+  shownIn->cursor(&handCursorImage(scale_.pixels(32)), scale_.pixels(kHandCursorHotSpotX),
+                  scale_.pixels(kHandCursorHotSpotY));
 }
 
 }  // namespace ttt

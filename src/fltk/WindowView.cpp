@@ -129,13 +129,14 @@ Fl_Group& WindowView::containerOf(const ControlLayout& layout) {
   return frame != nullptr ? *frame : *this;
 }
 
-// The toolkit keeps copies of the icons.
+// The icons at the scale; the toolkit keeps copies of them.
 void WindowView::setIcons() {
   if (form_.layout().icon == WindowIcon::SmilingFace) {
-    const Fl_RGB_Image* face[] = {&smilingFaceImage()};
+    const Fl_RGB_Image* face[] = {&smilingFaceImage(scale_.pixels(32))};
     icons(face, 1);
   } else {
-    const Fl_RGB_Image* bulbs[] = {&lightBulbImage(32), &lightBulbImage(16)};
+    const Fl_RGB_Image* bulbs[] = {&lightBulbImage(scale_.pixels(32)),
+                                   &lightBulbImage(scale_.pixels(16))};
     icons(bulbs, 2);
   }
 }

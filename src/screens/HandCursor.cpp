@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -52,20 +53,26 @@ void setPixel(PixelImage& image, int column, int row, std::uint8_t shade) {
   image.rgba[offset + 3] = 255;
 }
 
+// The drawing's pixel under the centre of a pixel of a picture `size` pixels square.
+char drawnAt(int column, int row, int size) {
+  const auto designRow = static_cast<std::size_t>((2 * row + 1) * kCursorSize / (2 * size));
+  const auto designColumn = static_cast<std::size_t>((2 * column + 1) * kCursorSize / (2 * size));
+  if (designRow >= kHandRows.size() || designColumn >= kHandRows[designRow].size()) return ' ';
+  return kHandRows[designRow][designColumn];
+}
+
 }  // namespace
 
-PixelImage handCursor() {
+PixelImage handCursor(int size) {
   PixelImage image;
-  image.width = kCursorSize;
-  image.height = kCursorSize;
-  image.rgba.assign(static_cast<std::size_t>(kCursorSize * kCursorSize * 4), 0);
-  for (std::size_t row = 0; row < kHandRows.size(); ++row) {
-    const std::string_view pixels = kHandRows[row];
-    for (std::size_t column = 0; column < pixels.size(); ++column) {
-      const int x = static_cast<int>(column);
-      const int y = static_cast<int>(row);
-      if (pixels[column] == '#') setPixel(image, x, y, 0);
-      if (pixels[column] == '.') setPixel(image, x, y, 255);
+  image.width = std::max(size, 0);
+  image.height = image.width;
+  image.rgba.assign(static_cast<std::size_t>(image.width * image.height * 4), 0);
+  for (int row = 0; row < image.height; ++row) {
+    for (int column = 0; column < image.width; ++column) {
+      const char drawn = drawnAt(column, row, image.width);
+      if (drawn == '#') setPixel(image, column, row, 0);
+      if (drawn == '.') setPixel(image, column, row, 255);
     }
   }
   return image;

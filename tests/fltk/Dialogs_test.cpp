@@ -74,7 +74,7 @@ TEST(FltkServices, MessageBoxShowsTitleIconOneOkButtonAndItsTextLiterally) {
     std::erase(shown, '\r');
     Seen seen;
     std::vector<std::array<long, 2>> icons;
-    withDialog([&] { FltkMessageBox().show(prompt, style, title); },
+    withDialog([&] { FltkMessageBox(Scale(kDefaultDpi)).show(prompt, style, title); },
                [&](Fl_Window& dialog) {
                  seen = read(dialog, shown);
                  icons = iconSizes(dialog);
@@ -97,7 +97,10 @@ TEST(FltkServices, InputBoxAnswersTheTypedTextOnOkAndEmptyTextOtherwise) {
     Seen seen;
     std::string answered, typed;
     const bool leftOpen = withDialog(
-        [&] { answered = FltkInputBox(kApplicationTitle).ask("ENTER ' NAME @ %d\r\nplease"); },
+        [&] {
+          answered = FltkInputBox(kApplicationTitle, Scale(kDefaultDpi))
+                         .ask("ENTER ' NAME @ %d\r\nplease");
+        },
         [&](Fl_Window& dialog) {
           seen = read(dialog, "ENTER ' NAME @ %d\nplease");
           ASSERT_NE(seen.input, nullptr);
@@ -123,7 +126,7 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
        {name + " Won The Game !", words, std::string(1 << 20, 'm'), std::string("Tie")}) {
     Seen seen;
     std::array<int, 4> box{}, ok{};
-    withDialog([&] { FltkMessageBox().show(prompt, kStyleExclamation, "WON !"); },
+    withDialog([&] { FltkMessageBox(Scale(kDefaultDpi)).show(prompt, kStyleExclamation, "WON !"); },
                [&](Fl_Window& dialog) {
                  seen = read(dialog, "");
                  box = {dialog.x(), dialog.y(), dialog.w(), dialog.h()};
@@ -192,7 +195,7 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
   for (const auto& [insert, kept, noted] : cases) {
     std::string answered;
     bool noteShown = false;
-    withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("NAME"); },
+    withDialog([&] { answered = FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"); },
                [&](Fl_Window& dialog) {
                  Fl_Input& input = *read(dialog, "").input;
                  input.take_focus();

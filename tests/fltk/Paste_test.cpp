@@ -124,7 +124,8 @@ TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverS
       waitUntil([input] { return input->size() > 0; });
       pressKey(dialog, FL_Enter, "\r");
     });
-    EXPECT_EQ(FltkInputBox(kApplicationTitle).ask("NAME"), expected) << "announced " << announced;
+    EXPECT_EQ(FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"), expected)
+        << "announced " << announced;
   }
 }
 

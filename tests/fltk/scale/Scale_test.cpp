@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "fltk/FltkMessageBox.h"
 #include "fltk/Fonts.h"
 #include "screens/Layouts.h"
 
@@ -122,6 +123,55 @@ TEST_F(ScaleTest, TheFramesEtchedBorderIsAsWideAsOnePixelAtThisScale) {
     EXPECT_EQ(shot.at(x, top + i), dark) << i;
     EXPECT_EQ(shot.at(x, top + ring + i), light) << i;
   }
+}
+
+TEST_F(ScaleTest, ButtonBordersAndIconsGrowWithTheScale) {
+  RecordingForm& menu = open(menuLayout());
+  const Snapshot shot(windowOf(menu));
+  const Fl_Widget& button = *widget(menu, "Command2");
+  const int x = button.x() + button.w() / 2, top = button.y(), ring = width(1);
+  // The raised border: a light ring outside a lighter one, each `ring` pixels deep.
+  for (int i = 1; i < ring; ++i) {
+    EXPECT_EQ(shot.at(x, top + i), shot.at(x, top)) << i;
+    EXPECT_EQ(shot.at(x, top + ring + i), shot.at(x, top + ring)) << i;
+  }
+  EXPECT_NE(shot.at(x, top + ring), shot.at(x, top));
+  using Sizes = std::vector<std::array<long, 2>>;
+  const long face = width(32), small = width(16);
+  EXPECT_EQ(iconSizes(windowOf(menu)), (Sizes{{face, face}}));
+  EXPECT_EQ(iconSizes(windowOf(open(twoPlayerLayout()))), (Sizes{{face, face}, {small, small}}));
+}
+
+// What a dialog showed: its box, its "OK" button's box and that button's text size.
+struct SeenDialog {
+  std::array<int, 4> box{}, ok{};
+  int textSize = 0;
+};
+
+void readDialog(void* data) {
+  auto& seen = *static_cast<SeenDialog*>(data);
+  Fl_Window* dialog = Fl::modal();
+  if (dialog == nullptr) return;
+  seen.box = {dialog->x(), dialog->y(), dialog->w(), dialog->h()};
+  for (int i = 0; i < dialog->children(); ++i) {
+    const Fl_Widget& child = *dialog->child(i);
+    if (child.label() == nullptr || std::string(child.label()) != "OK") continue;
+    seen.ok = {child.x(), child.y(), child.w(), child.h()};
+    seen.textSize = child.labelsize();
+  }
+  dialog->hide();
+}
+
+TEST_F(ScaleTest, DialogsGrowWithTheScale) {
+  SeenDialog seen;
+  Fl::add_timeout(0.01, readDialog, &seen);
+  FltkMessageBox(scale).show("Tie", kStyleExclamation, "TIE !");
+  // The toolkit's 90 x 23 button with 14-pixel text, 10 pixels from the dialog's corner.
+  const auto& [box, ok, textSize] = seen;
+  EXPECT_EQ((std::array{ok[2], ok[3], textSize}), (std::array{width(90), width(23), width(14)}));
+  EXPECT_EQ(box[2] - ok[0] - ok[2], width(10));
+  EXPECT_EQ(box[3] - ok[1] - ok[3], width(10));
+  EXPECT_GE(box[2], width(410));
 }
 
 }  // namespace
