@@ -11,7 +11,6 @@
 #include "fltk/DisplayConnection.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
-#include "fltk/TimerPump.h"
 #include "fltk/Tooltips.h"
 #include "fltk/WindowIdentity.h"
 #include "fltk/XftDpi.h"
@@ -45,8 +44,7 @@ int main(int argc, char** argv) {
   const ttt::Scale scale(dpi.dpi);
   ttt::scaleTooltips(scale);
   ttt::FltkServices services(scale);
-  ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump, scale);
+  ttt::FltkWindows windows(scale);
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

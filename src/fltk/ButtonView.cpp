@@ -6,7 +6,6 @@
 #include "fltk/Bevels.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
-#include "forms/Form.h"
 
 namespace ttt {
 
@@ -35,21 +34,18 @@ Fl_Labeltype literalLabelType() {
 
 }  // namespace
 
-ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height,
-                       Scale scale)
-    : Fl_Button(x, y, width, height),
-      form_(form),
-      fullName_(layout.fullName()),
-      tabIndex_(layout.tabIndex),
-      ringWidth_(scale.lineWidth(1)) {
-  copy_label(layout.caption.c_str());
+ButtonView::ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box,
+                       int ringWidth)
+    : Fl_Button(box.x, box.y, box.width, box.height), ControlView(control), ringWidth_(ringWidth) {
+  const ControlLayout& layout = *placed.layout;
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));
-  labelsize(scale.points(layout.font.points));
+  labelsize(placed.fontPixels);
   labelcolor(toolkitColour(layout.foreColour));
   color(toolkitColour(layout.backColour));
   selection_color(color());
   callback(&ButtonView::pressed, this);
+  controlChanged(control);
 }
 
 // At a larger scale the border's rings, the caption's margin and the focus box's inset grow
@@ -71,7 +67,7 @@ void ButtonView::draw() {
   }
 }
 
-void ButtonView::apply(const Control& control) {
+void ButtonView::controlChanged(const Control& control) {
   copy_label(control.caption().c_str());
   mirrorVisible(*this, control);
   mirrorEnabled(*this, control);
@@ -98,8 +94,7 @@ bool ButtonView::isPlainEnter() const {
 }
 
 void ButtonView::pressed(Fl_Widget* /*widget*/, void* data) {
-  auto* self = static_cast<ButtonView*>(data);
-  self->form_.click(self->fullName_);
+  static_cast<ButtonView*>(data)->control().click();
 }
 
 }  // namespace ttt

@@ -1,33 +1,35 @@
 #include "fltk/FrameView.h"
 
 #include <FL/Fl.H>
+
 #include "fltk/Bevels.h"
-#include "forms/Control.h"
+#include "fltk/Colours.h"
 
 namespace ttt {
 
-FrameView::FrameView(int x, int y, int width, int height, Fl_Color background, int lineWidth)
-    : Fl_Group(x, y, width, height), lineWidth_(lineWidth) {
+FrameView::FrameView(Control& control, const PixelRect& box, int ringWidth)
+    : Fl_Group(box.x, box.y, box.width, box.height), ControlView(control), ringWidth_(ringWidth) {
   end();
   // The engraved box also fills the inside, so that a child hidden or moved leaves no trace.
-  box(FL_ENGRAVED_BOX);
-  color(background);
+  Fl_Group::box(FL_ENGRAVED_BOX);
+  color(toolkitColour(control.layout().backColour));
+  controlChanged(control);
 }
 
-// The toolkit's engraved box, a dark ring outside a light one, each one pixel wide; at a
-// larger scale each ring is as many pixels wide as the scale makes of one.
+// At 96 dots per inch the toolkit draws its engraved box; at a larger scale each of its two
+// rings is as wide as one pixel is at that scale.
 void FrameView::draw() {
-  if (lineWidth_ <= 1) {
+  if (ringWidth_ <= 1) {
     Fl_Group::draw();
     return;
   }
   if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
-    bevels::drawEngravedBox(x(), y(), w(), h(), color(), lineWidth_);
+    bevels::drawEngravedBox(x(), y(), w(), h(), color(), ringWidth_);
   }
   draw_children();
 }
 
-void FrameView::apply(const Control& control) {
+void FrameView::controlChanged(const Control& control) {
   setBlocked(!control.enabled());
   mirrorVisible(*this, control);
   redraw();

@@ -3,7 +3,7 @@
 #include <FL/Fl_Group.H>
 
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
 
@@ -11,11 +11,11 @@ namespace ttt {
 // its control is disabled it keeps the mouse from its children and looks just the same.
 class FrameView : public Fl_Group, public ControlView {
  public:
-  // The rectangle is in window pixels; the background is the colour behind the children.
-  // Each of the border's two etched lines is lineWidth pixels wide.
-  FrameView(int x, int y, int width, int height, Fl_Color background, int lineWidth);
+  // The box is in window pixels. Each of the border's two etched rings is ringWidth pixels
+  // wide: one at 96 dots per inch.
+  FrameView(Control& control, const PixelRect& box, int ringWidth);
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
 
  protected:
@@ -25,7 +25,7 @@ class FrameView : public Fl_Group, public ControlView {
   void setBlocked(bool blocked);
 
   bool blocked_ = false;
-  int lineWidth_;
+  int ringWidth_;
 };
 
 }  // namespace ttt

@@ -10,7 +10,6 @@
 #include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "forms/Form.h"
 #include "screens/Images.h"
 
 namespace ttt {
@@ -26,24 +25,24 @@ void measureLiterally(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
-LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y, Scale scale)
-    : Fl_Widget(x, y, scale.twips(layout.rect.width), scale.twips(layout.rect.height)),
-      form_(form),
-      scale_(scale),
-      fullName_(layout.fullName()),
-      font_(fonts::face(layout.font)),
-      fontSize_(scale.points(layout.font.points)),
-      underline_(layout.font.underline),
-      opaque_(layout.opaque),
-      autoSize_(layout.autoSize),
-      link_(layout.link) {
-  box(FL_NO_BOX);
-  color(toolkitColour(layout.backColour));
-  labelcolor(toolkitColour(layout.foreColour));
-  setText(layout.caption);
+LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
+                     Scale scale)
+    : Fl_Widget(box.x, box.y, box.width, box.height),
+      ControlView(control),
+      font_(fonts::face(placed.layout->font)),
+      fontSize_(placed.fontPixels),
+      underline_(placed.layout->font.underline),
+      opaque_(placed.layout->opaque),
+      autoSize_(placed.layout->autoSize),
+      link_(placed.layout->link),
+      scale_(scale) {
+  Fl_Widget::box(FL_NO_BOX);
+  color(toolkitColour(placed.layout->backColour));
+  labelcolor(toolkitColour(placed.layout->foreColour));
+  controlChanged(control);
 }
 
-void LabelView::apply(const Control& control) {
+void LabelView::controlChanged(const Control& control) {
   setText(control.caption());
   mirrorVisible(*this, control);
   mirrorEnabled(*this, control);
@@ -116,7 +115,7 @@ int LabelView::handle(int event) {
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
       // As on Windows, a click is a press and a release over the same label.
-      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) form_.click(fullName_);
+      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) control().click();
       return 1;
     default:
       return 0;

@@ -7,43 +7,31 @@
 #include <cstdlib>
 
 #include "fltk/Colours.h"
-#include "forms/Control.h"
 
 namespace ttt {
 
 namespace {
 
 // The widget's box covers the line and its width, so that a repaint of that area draws it.
-int boxStart(int from, int to, int origin, int lineWidth, Scale scale) {
-  return origin + std::min(scale.twips(from), scale.twips(to)) - lineWidth;
-}
-
-int boxExtent(int from, int to, int lineWidth, Scale scale) {
-  return std::abs(scale.twips(to) - scale.twips(from)) + 2 * lineWidth + 1;
+PixelRect boxAround(const PixelLine& line) {
+  return {std::min(line.x1, line.x2) - line.width, std::min(line.y1, line.y2) - line.width,
+          std::abs(line.x2 - line.x1) + 2 * line.width + 1,
+          std::abs(line.y2 - line.y1) + 2 * line.width + 1};
 }
 
 }  // namespace
 
-LineView::LineView(const ControlLayout& layout, int originX, int originY, Scale scale)
-    : LineView(layout.line, originX, originY, scale.lineWidth(layout.line.widthPixels), scale) {
-  color(toolkitColour(layout.foreColour));
-  if (!layout.visible) hide();
-}
-
-LineView::LineView(const TwipsLine& line, int originX, int originY, int lineWidth, Scale scale)
-    : Fl_Widget(boxStart(line.x1, line.x2, originX, lineWidth, scale),
-                boxStart(line.y1, line.y2, originY, lineWidth, scale),
-                boxExtent(line.x1, line.x2, lineWidth, scale),
-                boxExtent(line.y1, line.y2, lineWidth, scale)),
-      x1_(originX + scale.twips(line.x1)),
-      y1_(originY + scale.twips(line.y1)),
-      x2_(originX + scale.twips(line.x2)),
-      y2_(originY + scale.twips(line.y2)),
-      lineWidth_(lineWidth) {
+LineView::LineView(Control& control, const PixelLine& line)
+    : Fl_Widget(boxAround(line).x, boxAround(line).y, boxAround(line).width,
+                boxAround(line).height),
+      ControlView(control),
+      line_(line) {
   box(FL_NO_BOX);
+  color(toolkitColour(control.layout().foreColour));
+  controlChanged(control);
 }
 
-void LineView::apply(const Control& control) {
+void LineView::controlChanged(const Control& control) {
   mirrorVisible(*this, control);
   // A hidden line's pixels go only when its container repaints.
   if (parent() != nullptr) parent()->redraw();
@@ -53,8 +41,8 @@ int LineView::handle(int /*event*/) { return 0; }
 
 void LineView::draw() {
   fl_color(color());
-  fl_line_style(FL_SOLID, lineWidth_);
-  fl_line(x1_, y1_, x2_, y2_);
+  fl_line_style(FL_SOLID, line_.width);
+  fl_line(line_.x1, line_.y1, line_.x2, line_.y2);
   fl_line_style(0);
 }
 

@@ -1,30 +1,20 @@
 #include "fltk/Scale.h"
 
-#include <algorithm>
-#include <cmath>
+#include "screens/Placement.h"
 
 namespace ttt {
 
 namespace {
 
-// value x numerator / denominator, rounded half away from zero.
-int mulDiv(long long value, long long numerator, long long denominator) {
-  const long long product = value * numerator;
-  const long long half = denominator / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / denominator
-                                       : -((-product + half) / denominator));
-}
+// A pixel at 96 dots per inch is 15 twips.
+constexpr int kTwipsPerPixelAt96 = 15;
 
 }  // namespace
 
-int Scale::twips(int twips) const { return mulDiv(twips, dpi_, 1440); }
-
-int Scale::points(double points) const {
-  return static_cast<int>(std::lround(points * dpi_ / 72.0));
+int Scale::pixels(int pixelsAt96) const {
+  return twipsToPixels(pixelsAt96 * kTwipsPerPixelAt96, dpi_);
 }
 
-int Scale::lineWidth(int widthAt96) const { return std::max(1, pixels(widthAt96)); }
-
-int Scale::pixels(int pixelsAt96) const { return mulDiv(pixelsAt96, dpi_, kDefaultDpi); }
+int Scale::lineWidth(int widthAt96) const { return scaledLineWidth(widthAt96, dpi_); }
 
 }  // namespace ttt
