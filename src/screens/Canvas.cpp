@@ -33,12 +33,12 @@ Canvas::Canvas(int size) {
 void Canvas::fill(const Shape& shape, Rgba colour) {
   const double size = image_.width;
   const Bounds bounds = shape.bounds();
-  const int firstColumn = std::max(0, static_cast<int>(std::floor(bounds.left * size)));
+  const int firstColumn = std::max(0, static_cast<int>(std::floor(bounds.topLeft.x * size)));
   const int lastColumn =
-      std::min(image_.width - 1, static_cast<int>(std::ceil(bounds.right * size)));
-  const int firstRow = std::max(0, static_cast<int>(std::floor(bounds.top * size)));
+      std::min(image_.width - 1, static_cast<int>(std::ceil(bounds.bottomRight.x * size)));
+  const int firstRow = std::max(0, static_cast<int>(std::floor(bounds.topLeft.y * size)));
   const int lastRow =
-      std::min(image_.height - 1, static_cast<int>(std::ceil(bounds.bottom * size)));
+      std::min(image_.height - 1, static_cast<int>(std::ceil(bounds.bottomRight.y * size)));
   const double farthestSample = kSampleReach / size;
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int column = firstColumn; column <= lastColumn; ++column) {

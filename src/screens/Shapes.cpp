@@ -25,20 +25,35 @@ double segmentDistance(Point p, Point a, Point b) {
 
 // The box around the points, widened by the margin on every side (never narrowed).
 Bounds around(const std::vector<Point>& points, double margin) {
-  Bounds bounds{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
-                std::numeric_limits<double>::lowest(), std::numeric_limits<double>::lowest()};
+  constexpr double kFar = std::numeric_limits<double>::max();
+  Point low{kFar, kFar};
+  Point high{-kFar, -kFar};
   for (const Point& p : points) {
-    bounds = {std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x),
-              std::max(bounds.bottom, p.y)};
+    low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+    high = {std::max(high.x, p.x), std::max(high.y, p.y)};
   }
   const double grow = std::max(margin, 0.0);
-  return {bounds.left - grow, bounds.top - grow, bounds.right + grow, bounds.bottom + grow};
+  return {{low.x - grow, low.y - grow}, {high.x + grow, high.y + grow}};
 }
 
 Bounds aroundCentre(Point centre, double radiusX, double radiusY) {
   radiusX = std::max(radiusX, 0.0);
   radiusY = std::max(radiusY, 0.0);
-  return {centre.x - radiusX, centre.y - radiusY, centre.x + radiusX, centre.y + radiusY};
+  return {{centre.x - radiusX, centre.y - radiusY}, {centre.x + radiusX, centre.y + radiusY}};
+}
+
+// The box around two boxes (either), or the box they share (both).
+constexpr bool kEither = true;
+constexpr bool kBoth = false;
+Bounds combined(const Bounds& a, const Bounds& b, bool either) {
+  const auto low = [either](double p, double q) {
+    return either ? std::min(p, q) : std::max(p, q);
+  };
+  const auto high = [either](double p, double q) {
+    return either ? std::max(p, q) : std::min(p, q);
+  };
+  return {{low(a.topLeft.x, b.topLeft.x), low(a.topLeft.y, b.topLeft.y)},
+          {high(a.bottomRight.x, b.bottomRight.x), high(a.bottomRight.y, b.bottomRight.y)}};
 }
 
 }  // namespace
@@ -94,18 +109,10 @@ Bounds Shape::bounds(double margin) const {
       return around(points_, first_ + margin);
     case Kind::Polygon:
       return around(points_, margin);
-    case Kind::Unite: {
-      const Bounds a = a_->bounds(margin);
-      const Bounds b = b_->bounds(margin);
-      return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-              std::max(a.bottom, b.bottom)};
-    }
-    case Kind::Intersect: {
-      const Bounds a = a_->bounds(margin);
-      const Bounds b = b_->bounds(margin);
-      return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-              std::min(a.bottom, b.bottom)};
-    }
+    case Kind::Unite:
+      return combined(a_->bounds(margin), b_->bounds(margin), kEither);
+    case Kind::Intersect:
+      return combined(a_->bounds(margin), b_->bounds(margin), kBoth);
     case Kind::EdgeBand:
     case Kind::Grown:
       return a_->bounds(first_ + margin);

@@ -10,12 +10,10 @@ struct Point {
   double y = 0;
 };
 
-// The smallest box, in picture units, that holds a region.
+// A box in picture units, from its top left to its bottom right corner.
 struct Bounds {
-  double left = 0;
-  double top = 0;
-  double right = 0;
-  double bottom = 0;
+  Point topLeft;
+  Point bottomRight;
 };
 
 // A shape as a signed distance: negative inside, positive outside, zero on the edge. Points
