@@ -2,6 +2,7 @@
 // own whose Xft.dpi is TTT_XFT_DPI (96, 120, 144 or 192).
 #include "../WindowsFixture.h"  // first: GoogleTest before the X headers
 
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "fltk/FltkMessageBox.h"
 #include "fltk/Fonts.h"
+#include "fltk/Tooltips.h"
 #include "screens/Layouts.h"
 
 namespace ttt::test {
@@ -140,6 +142,27 @@ TEST_F(ScaleTest, ButtonBordersAndIconsGrowWithTheScale) {
   const long face = width(32), small = width(16);
   EXPECT_EQ(iconSizes(windowOf(menu)), (Sizes{{face, face}}));
   EXPECT_EQ(iconSizes(windowOf(open(twoPlayerLayout()))), (Sizes{{face, face}, {small, small}}));
+}
+
+TEST_F(ScaleTest, TooltipTextGrowsWithTheScale) {
+  scaleTooltips(scale);
+  Fl_Tooltip::delay(0);
+  RecordingForm& form = open(twoPlayerLayout());
+  WindowView& window = windowOf(form);
+  const Fl_Widget& link = *widget(form, "Label3");
+  Fl::e_x = Fl::e_x_root = link.x() + 2;
+  Fl::e_y = Fl::e_y_root = link.y() + 2;
+  Fl::handle(FL_MOVE, &window);
+  // The tooltip is a window of the toolkit's own, apart from the form's.
+  const auto tooltip = [&]() -> Fl_Window* {
+    for (Fl_Window* shown = Fl::first_window(); shown != nullptr; shown = Fl::next_window(shown))
+      if (shown != &window && shown->visible()) return shown;
+    return nullptr;
+  };
+  ASSERT_TRUE(waitUntil([&] { return tooltip() != nullptr; }));
+  fl_font(FL_HELVETICA, width(14));
+  // One line of text at the scaled size, with the toolkit's fixed 3 pixels above and below.
+  EXPECT_EQ(tooltip()->h(), fl_height() + 6);
 }
 
 // What a dialog showed: its box, its "OK" button's box and that button's text size.
