@@ -5,8 +5,8 @@
 #include <memory>
 #include <utility>
 
+#include "art/Images.h"
 #include "fltk/ToolkitImage.h"
-#include "screens/Images.h"
 
 namespace ttt {
 

@@ -6,11 +6,11 @@
 
 #include <cstddef>
 
+#include "art/Images.h"
 #include "fltk/Colours.h"
 #include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "screens/Images.h"
 
 namespace ttt {
 

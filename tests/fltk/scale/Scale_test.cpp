@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "fltk/FltkMessageBox.h"
+#include "fltk/FltkDialogs.h"
 #include "fltk/Fonts.h"
 #include "fltk/Tooltips.h"
 #include "screens/Layouts.h"

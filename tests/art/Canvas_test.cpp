@@ -1,6 +1,6 @@
 // The canvas samples only near the edges of a shape: what it paints must be what sampling
 // every pixel of the picture paints.
-#include "screens/Canvas.h"
+#include "art/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "screens/Shapes.h"
+#include "art/Shapes.h"
 
 namespace ttt::test {
 namespace {

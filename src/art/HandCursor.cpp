@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 
