@@ -19,8 +19,8 @@ PixelImage smilingFaceIcon(int size = 32);
 // Any other size is the same drawing made at that size, for the desktop's icon theme.
 PixelImage lightBulbIcon(int size);
 // The cursor over link labels: a 32 x 32 two-colour hand with the index finger pointing up,
-// its hot spot at the fingertip. At another size each of its pixels becomes the square of
-// pixels it covers there, still in two colours with hard edges.
+// its hot spot at the fingertip, drawn pixel by pixel. Any other size is the same hand drawn
+// from shapes at that size, its outline as wide as one of those pixels, still in two colours.
 PixelImage handCursor(int size = 32);
 inline constexpr int kHandCursorHotSpotX = 5;
 inline constexpr int kHandCursorHotSpotY = 0;

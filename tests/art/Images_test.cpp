@@ -38,11 +38,12 @@ TEST(Images, TheHandAtAnyScaleKeepsTwoColoursAndItsFingertipOnTheScaledHotSpot) 
       ASSERT_TRUE(hard) << size << " at " << i / 4;
     }
   }
-  // Its black outline is as many pixels thick as one pixel is at that scale.
+  // Drawn at its size, its black outline is as many pixels thick as one pixel is at that scale.
   const PixelImage large = handCursor(64);
-  EXPECT_EQ(large.rgba.at(4u * (2 * 64 + 8)), 0);  // the finger's left edge, two rows down
-  EXPECT_EQ(large.rgba.at(4u * (2 * 64 + 9)), 0);
-  EXPECT_EQ(large.rgba.at(4u * (2 * 64 + 10)), 255);  // inside the finger
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 8)), 0);  // the finger's left edge
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 9)), 0);
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 10)), 255);   // inside the finger
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 7) + 3), 0);  // beside it, nothing
 }
 
 }  // namespace
