@@ -74,6 +74,22 @@ TEST_F(ScaleTest, GridAndStrikeLinesLieAtTheirScaledPixelsInTheirScaledWidths) {
   EXPECT_EQ(shot.at(frame(1320), frame(720)), kYellow) << "over the grid";
 }
 
+TEST_F(ScaleTest, SinglePlayerGridLiesOverItsStrikeAndItsScoreBoxLinesScale) {
+  RecordingForm& form = open(singlePlayerLayout());
+  form.control("Line9").setVisible(true);
+  const Snapshot shot(windowOf(form));
+  // Its board frame is 240 twips in and 360 down.
+  const auto fx = [&](int twips) { return at(240) + at(twips); };
+  const auto fy = [&](int twips) { return at(360) + at(twips); };
+  EXPECT_EQ(shot.at(fx(1320), fy(720)), kRed) << "the grid over the strike";
+  EXPECT_EQ(shot.at(fx(1800), fy(720)), kYellow);
+  EXPECT_EQ(shot.count(fx(1800), fy(600), 1, at(240), kYellow), width(3));
+  // The score box's divider Line17 at 4680, orange and 3 pixels wide at 96 dots per inch.
+  const Rgb orange{255, 128, 0};
+  EXPECT_EQ(shot.count(at(4600), at(2400), at(4760) - at(4600), 1, orange), width(3));
+  EXPECT_EQ(shot.at(at(4680), at(2400)), orange);
+}
+
 TEST_F(ScaleTest, TheTopLeftCellsSquareAndItsClickTargetScale) {
   RecordingForm& form = open(twoPlayerLayout());
   WindowView& window = windowOf(form);
