@@ -120,7 +120,8 @@ startup_sample() {
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # compare_startup NAME TITLE COMMAND: runs COMMAND and the bare window in turn, each pair in
-# the other order from the last, and prints the medians of the CPU and memory ratios.
+# the other order from the last; sets startup_cpu and startup_memory to the medians of the
+# pairs' CPU and memory ratios, and adds each pair's figures to $samples.
 compare_startup() {
   local name=$1 title=$2 game=$3 pair ours bare cpu_ratios="" memory_ratios=""
   for pair in $(seq "$startup_pairs"); do
@@ -159,12 +160,12 @@ benchmark_startup() {
   [ "$(within "$startup_cpu" 1.2)$(within "$startup_memory" 1.1)" = okok ] || missed=1
   game_cpu=$(grep '^program' <<<"$samples" | awk '{ print $2 }' | median)
   bare_cpu=$(grep '^program' <<<"$samples" | awk '{ print $7 }' | median)
-  printf '  medians      program %d us, bare window %d us of CPU\n' "$game_cpu" "$bare_cpu"
+  printf '  medians      program %.0f us, bare window %.0f us of CPU\n' "$game_cpu" "$bare_cpu"
   if [ -x "$benchmarks/gtk-window" ]; then
     samples=""
     compare_startup "GTK" "bare GTK window" "$benchmarks/gtk-window" || exit 1
     gtk_cpu=$(grep '^GTK' <<<"$samples" | awk '{ print $2 }' | median)
-    printf '  beside it    a GTK 3 window: CPU %.2f x, peak memory %.2f x the bare window (%d us)\n' \
+    printf '  beside it    a GTK 3 window: CPU %.2f x, peak memory %.2f x the bare window (%.0f us)\n' \
       "$startup_cpu" "$startup_memory" "$gtk_cpu"
   else
     echo "  beside it    no GTK 3 window: its headers (libgtk-3-dev) are not installed"
