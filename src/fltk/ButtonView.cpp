@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
-#include "fltk/Bevels.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 
@@ -36,7 +35,7 @@ Fl_Labeltype literalLabelType() {
 
 ButtonView::ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box,
                        int ringWidth)
-    : Fl_Button(box.x, box.y, box.width, box.height), ControlView(control), ringWidth_(ringWidth) {
+    : ScaledButton(box.x, box.y, box.width, box.height, nullptr, ringWidth), ControlView(control) {
   const ControlLayout& layout = *placed.layout;
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));
@@ -46,25 +45,6 @@ ButtonView::ButtonView(Control& control, const PlacedControl& placed, const Pixe
   selection_color(color());
   callback(&ButtonView::pressed, this);
   controlChanged(control);
-}
-
-// At a larger scale the border's rings, the caption's margin and the focus box's inset grow
-// with it; at 96 dots per inch the toolkit draws the button itself.
-void ButtonView::draw() {
-  if (ringWidth_ <= 1) {
-    Fl_Button::draw();
-    return;
-  }
-  const Fl_Color fill = value() ? selection_color() : color();
-  bevels::drawButtonBox(value() != 0, x(), y(), w(), h(), active_r() ? fill : fl_inactive(fill),
-                        ringWidth_);
-  const int inset = bevels::inset(ringWidth_);
-  draw_label(x() + inset, y() + inset, w() - 2 * inset, h() - 2 * inset);
-  // The toolkit's dotted focus box lies one pixel inside the border.
-  if (Fl::focus() == this && visible_focus()) {
-    draw_focus(FL_NO_BOX, x() + inset + ringWidth_ - 1, y() + inset + ringWidth_ - 1,
-               w() - 2 * (inset + ringWidth_ - 1), h() - 2 * (inset + ringWidth_ - 1));
-  }
 }
 
 void ButtonView::controlChanged(const Control& control) {

@@ -11,6 +11,7 @@
 #include "fltk/Drawings.h"
 #include "fltk/LiteralText.h"
 #include "fltk/NameInput.h"
+#include "fltk/ScaledButton.h"
 #include "fltk/TextWrap.h"
 #include "fltk/WindowHints.h"
 
@@ -128,14 +129,14 @@ int DialogWindow::addPrompt(const std::string& prompt) {
 int DialogWindow::addButtons(int top, bool withCancel) {
   int right = w() - px(kMargin);
   if (withCancel) {
-    auto* cancel =
-        new Fl_Button(right - px(kButtonWidth), top, px(kButtonWidth), px(kButtonHeight), "Cancel");
+    auto* cancel = new ScaledButton<Fl_Button>(right - px(kButtonWidth), top, px(kButtonWidth),
+                                               px(kButtonHeight), "Cancel", scale_.lineWidth(1));
     cancel->labelsize(px(kTextSize));
     cancel->callback(&DialogWindow::cancelled, this);
     right -= px(kButtonWidth) + px(kMargin);
   }
-  ok_ = new Fl_Return_Button(right - px(kButtonWidth), top, px(kButtonWidth), px(kButtonHeight),
-                             "OK");
+  ok_ = new ScaledButton<Fl_Return_Button>(right - px(kButtonWidth), top, px(kButtonWidth),
+                                           px(kButtonHeight), "OK", scale_.lineWidth(1));
   ok_->labelsize(px(kTextSize));
   ok_->callback(&DialogWindow::okPressed, this);
   if (input_ != nullptr) {

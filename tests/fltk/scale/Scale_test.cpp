@@ -185,6 +185,7 @@ TEST_F(ScaleTest, TooltipTextGrowsWithTheScale) {
 struct SeenDialog {
   std::array<int, 4> box{}, ok{};
   int textSize = 0;
+  std::vector<Rgb> okTopEdge;  // the pixels down from the middle of the button's top edge
 };
 
 void readDialog(void* data) {
@@ -197,6 +198,9 @@ void readDialog(void* data) {
     if (child.label() == nullptr || std::string(child.label()) != "OK") continue;
     seen.ok = {child.x(), child.y(), child.w(), child.h()};
     seen.textSize = child.labelsize();
+    const Snapshot shot(*dialog);
+    for (int row = 0; row < 8; ++row)
+      seen.okTopEdge.push_back(shot.at(child.x() + child.w() / 4, child.y() + row));
   }
   dialog->hide();
 }
@@ -206,11 +210,19 @@ TEST_F(ScaleTest, DialogsGrowWithTheScale) {
   Fl::add_timeout(0.01, readDialog, &seen);
   FltkMessageBox(scale).show("Tie", kStyleExclamation, "TIE !");
   // The toolkit's 90 x 23 button with 14-pixel text, 10 pixels from the dialog's corner.
-  const auto& [box, ok, textSize] = seen;
+  const auto& [box, ok, textSize, edge] = seen;
   EXPECT_EQ((std::array{ok[2], ok[3], textSize}), (std::array{width(90), width(23), width(14)}));
   EXPECT_EQ(box[2] - ok[0] - ok[2], width(10));
   EXPECT_EQ(box[3] - ok[1] - ok[3], width(10));
   EXPECT_GE(box[2], width(410));
+  // Its raised border: two rings, each as deep as one pixel is at this scale.
+  ASSERT_EQ(edge.size(), 8u);
+  const int ring = width(1);
+  for (int i = 1; i < ring; ++i) {
+    EXPECT_EQ(edge[static_cast<std::size_t>(i)], edge[0]) << i;
+    EXPECT_EQ(edge[static_cast<std::size_t>(ring + i)], edge[static_cast<std::size_t>(ring)]) << i;
+  }
+  EXPECT_NE(edge[static_cast<std::size_t>(ring)], edge[0]);
 }
 
 }  // namespace
