@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Measures what the idle game costs, for the Linux program and for the Windows program under
-# Wine: it opens the two-player window on a private X server, leaves it alone for a few
-# seconds, and reads the process's CPU time, context switches (its wake-ups) and peak memory
-# from /proc. It also times the headless single-player test suite. Prints each number beside
-# its goal; exits 1 when a goal is missed.
+# Measures what the game costs. Start-up: the Linux program against a bare FLTK window with
+# the same faces and text stack, started in turn on a private X server, each run measured
+# until its window is on screen and the process sleeps; the median of the per-pair ratios of
+# CPU time and of peak memory, printed beside the same ratio for a GTK 3 window. Idle: for
+# the Linux program and for the Windows program under Wine, it opens the two-player window,
+# leaves it alone for a few seconds, and reads the process's CPU time, context switches (its
+# wake-ups) and peak memory from /proc. It also times the headless single-player test suite.
+# Prints each number beside its goal; exits 1 when a goal is missed. As root it installs GTK
+# 3's headers (libgtk-3-dev), which only the GTK window needs; without them that figure is
+# left out.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -11,14 +16,27 @@ build_dir=${TTT_BUILD_DIR:-$root/build/dev}
 windows_build_dir=${TTT_WINDOWS_BUILD_DIR:-$root/build/windows}
 idle_seconds=5
 
+startup_pairs=${TTT_BENCHMARK_PAIRS:-15}
+# "startup" or "idle" runs only that half; anything else, or nothing, runs both.
+part=${1:-all}
+
 if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
+  if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${db:Status-Abbrev}' libgtk-3-dev 2>/dev/null | grep -q '^ii'; then
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=1200 install -y \
+      --no-install-recommends libgtk-3-dev >/dev/null || echo "benchmark: GTK 3 could not be installed"
+  fi
   cmake -S "$root" --preset dev -B "$build_dir" >/dev/null
-  cmake --build "$build_dir" --parallel "$(nproc)" --target orvane-tictactoe window-pixels >/dev/null
+  cmake --build "$build_dir" --parallel "$(nproc)" --target orvane-tictactoe window-pixels bare-window >/dev/null
+  for extra in bare-window-pango gtk-window; do
+    cmake --build "$build_dir" --parallel "$(nproc)" --target "$extra" >/dev/null 2>&1 || true
+  done
   if ! cmake --build "$build_dir" --parallel "$(nproc)" --target singleplayer_tests >/dev/null 2>&1; then
     echo "benchmark: the single-player test suite is not in the build; it will not be timed"
   fi
-  cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
-  cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
+  if [ "$part" != startup ]; then
+    cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
+    cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
+  fi
   TTT_BENCHMARK_DISPLAY=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$@"
 fi
 
@@ -71,7 +89,91 @@ measure() {
     "$peak" "$max_mib" "$(verdict "$memory_ok")"
 }
 
+# CPU time in microseconds of a process and all its threads, from the scheduler's own count.
+cpu_us() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d", n / 1000 }'; }
+# startup_sample TITLE COMMAND...: starts COMMAND, waits for its window titled TITLE and then
+# for the process to sleep with its CPU time standing still, and prints "CPU_US PEAK_KIB".
+startup_sample() {
+  local title=$1 pid before after settled=0
+  shift
+  NO_AT_BRIDGE=1 "$@" >/dev/null 2>&1 &
+  pid=$!
+  if ! wait_until 20 window_id "$title" >/dev/null; then
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+    echo "benchmark: no window \"$title\" from $1" >&2
+    return 1
+  fi
+  after=$(cpu_us "$pid")
+  for _ in $(seq 50); do
+    before=$after
+    sleep 0.1
+    after=$(cpu_us "$pid")
+    if [ "$after" = "$before" ] && grep -q '^State:.*S (sleeping)' "/proc/$pid/status"; then
+      settled=1
+      break
+    fi
+  done
+  [ "$settled" = 1 ] || echo "benchmark: $1 was still busy after 5 s" >&2
+  echo "$after $(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")"
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null || true
+}
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# compare_startup NAME TITLE COMMAND: runs COMMAND and the bare window in turn, each pair in
+# the other order from the last; sets startup_cpu and startup_memory to the medians of the
+# pairs' CPU and memory ratios, and adds each pair's figures to $samples.
+compare_startup() {
+  local name=$1 title=$2 game=$3 pair ours bare cpu_ratios="" memory_ratios=""
+  for pair in $(seq "$startup_pairs"); do
+    if [ $((pair % 2)) = 1 ]; then
+      ours=$(startup_sample "$title" "$game") || return 1
+      bare=$(startup_sample "bare window" "$bare_window") || return 1
+    else
+      bare=$(startup_sample "bare window" "$bare_window") || return 1
+      ours=$(startup_sample "$title" "$game") || return 1
+    fi
+    cpu_ratios+="$(awk -v a="${ours% *}" -v b="${bare% *}" 'BEGIN { print a / b }') "
+    memory_ratios+="$(awk -v a="${ours#* }" -v b="${bare#* }" 'BEGIN { print a / b }') "
+    samples+="$name ${ours% *} us ${ours#* } KiB; bare ${bare% *} us ${bare#* } KiB"$'\n'
+  done
+  startup_cpu=$(tr ' ' '\n' <<<"$cpu_ratios" | grep . | median)
+  startup_memory=$(tr ' ' '\n' <<<"$memory_ratios" | grep . | median)
+}
+within() { awk -v value="$1" -v goal="$2" 'BEGIN { exit !(value <= goal) }' && echo ok || echo MISSED; }
+
 missed=0
+benchmark_startup() {
+  benchmarks=$build_dir/tests/benchmark
+  bare_window=$benchmarks/bare-window
+  # A game that draws its text through Pango is measured against the bare window that does too.
+  if ldd "$build_dir/orvane-tictactoe" | grep -q libpango && [ -x "$benchmarks/bare-window-pango" ]; then
+    bare_window=$benchmarks/bare-window-pango
+  fi
+  samples=""
+  compare_startup "program" "$MENU" "$build_dir/orvane-tictactoe" || exit 1
+  echo "Start-up to the menu on screen, $startup_pairs alternating pairs against $(basename "$bare_window")"
+  echo "(an FLTK window with the menu's texts in the same faces):"
+  printf '  CPU time     %.2f x the bare window (median of the pairs)   goal: at most 1.2 x   %s\n' \
+    "$startup_cpu" "$(within "$startup_cpu" 1.2)"
+  printf '  peak memory  %.2f x the bare window (median of the pairs)   goal: at most 1.1 x   %s\n' \
+    "$startup_memory" "$(within "$startup_memory" 1.1)"
+  [ "$(within "$startup_cpu" 1.2)$(within "$startup_memory" 1.1)" = okok ] || missed=1
+  game_cpu=$(grep '^program' <<<"$samples" | awk '{ print $2 }' | median)
+  bare_cpu=$(grep '^program' <<<"$samples" | awk '{ print $7 }' | median)
+  printf '  medians      program %.0f us, bare window %.0f us of CPU\n' "$game_cpu" "$bare_cpu"
+  if [ -x "$benchmarks/gtk-window" ]; then
+    samples=""
+    compare_startup "GTK" "bare GTK window" "$benchmarks/gtk-window" || exit 1
+    gtk_cpu=$(grep '^GTK' <<<"$samples" | awk '{ print $2 }' | median)
+    printf '  beside it    a GTK 3 window: CPU %.2f x, peak memory %.2f x the bare window (%.0f us)\n' \
+      "$startup_cpu" "$startup_memory" "$gtk_cpu"
+  else
+    echo "  beside it    no GTK 3 window: its headers (libgtk-3-dev) are not installed"
+  fi
+}
+[ "$part" = idle ] || benchmark_startup
+[ "$part" = startup ] && exit "$missed"
+
 measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 30
 # Under Wine the process measured is the Windows program itself (Wine's loader runs it in
 # place of the script that starts it): its CPU time must stay at zero.

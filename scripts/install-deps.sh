@@ -22,6 +22,7 @@ test_packages=(
   xclip               # puts hostile names on the clipboard for the end-to-end tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
   icewm               # a window manager that does not enforce size hints, for the tests
+  x11-xserver-utils   # xrdb, which sets Xft.dpi for the tests at each scale
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page

@@ -1,4 +1,5 @@
 #include <FL/Fl.H>
+#include <FL/x.H>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +13,9 @@
 #include "fltk/FixedSizeGuard.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
+#include "fltk/Tooltips.h"
 #include "fltk/WindowIdentity.h"
+#include "fltk/XftDpi.h"
 #include "platform/SingleInstance.h"
 #include "shell/Application.h"
 
@@ -43,8 +46,13 @@ int main(int argc, char** argv) {
   if (!instance.first()) return EXIT_SUCCESS;
   ttt::setWindowIdentity(ttt::kWindowClass);
   const ttt::FixedSizeGuard fixedSizes;
-  ttt::FltkServices services;
-  ttt::FltkWindows windows;
+  const ttt::XftDpi dpi = ttt::readXftDpi(fl_display);
+  if (!dpi.problem.empty())
+    std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
+  const ttt::Scale scale(dpi.dpi);
+  ttt::scaleTooltips(scale);
+  ttt::FltkServices services(scale);
+  ttt::FltkWindows windows(scale);
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

@@ -10,6 +10,9 @@ namespace {
 
 constexpr int kSamplesPerSide = 4;
 constexpr int kChannels = 4;
+// How far, in pixels, the outermost samples lie from the pixel's centre (3/8 of a pixel
+// along both axes), with room for rounding.
+constexpr double kSampleReach = 0.375 * 1.4143 + 1e-9;
 
 std::uint8_t toByte(double value) {
   return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 255.0)));
@@ -24,10 +27,24 @@ Canvas::Canvas(int size) {
   image_.rgba.assign(static_cast<std::size_t>(side * side * kChannels), 0);
 }
 
+// Only the pixels in the shape's box are visited, and only those near its edge are sampled:
+// the distance grows no faster than the true one, so a pixel whose centre is farther from
+// the edge than its farthest sample lies wholly inside or wholly outside.
 void Canvas::fill(const Shape& shape, Rgba colour) {
-  for (int row = 0; row < image_.height; ++row) {
-    for (int column = 0; column < image_.width; ++column) {
-      const double covered = coverage(shape, column, row);
+  const double size = image_.width;
+  const Bounds bounds = shape.bounds();
+  const int firstColumn = std::max(0, static_cast<int>(std::floor(bounds.topLeft.x * size)));
+  const int lastColumn =
+      std::min(image_.width - 1, static_cast<int>(std::ceil(bounds.bottomRight.x * size)));
+  const int firstRow = std::max(0, static_cast<int>(std::floor(bounds.topLeft.y * size)));
+  const int lastRow =
+      std::min(image_.height - 1, static_cast<int>(std::ceil(bounds.bottomRight.y * size)));
+  const double farthestSample = kSampleReach / size;
+  for (int row = firstRow; row <= lastRow; ++row) {
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+      const double centre = shape.distance({(column + 0.5) / size, (row + 0.5) / size});
+      if (centre > farthestSample) continue;
+      const double covered = centre < -farthestSample ? 1.0 : coverage(shape, column, row);
       if (covered > 0) blend(column, row, colour, covered);
     }
   }
@@ -45,7 +62,7 @@ double Canvas::coverage(const Shape& shape, int column, int row) const {
     for (int j = 0; j < kSamplesPerSide; ++j) {
       const double x = (column + (j + 0.5) / kSamplesPerSide) / size;
       const double y = (row + (i + 0.5) / kSamplesPerSide) / size;
-      if (shape(x, y) < 0) ++inside;
+      if (shape.distance({x, y}) < 0) ++inside;
     }
   }
   return static_cast<double>(inside) / (kSamplesPerSide * kSamplesPerSide);

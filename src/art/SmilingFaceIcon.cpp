@@ -6,7 +6,6 @@ namespace ttt {
 
 namespace {
 
-constexpr int kIconSize = 32;
 constexpr Rgba kFaceYellow{255, 221, 0};
 constexpr Rgba kBlack{0, 0, 0};
 constexpr Rgba kMouthRed{224, 0, 0};
@@ -19,8 +18,8 @@ Shape mouth() {
 
 }  // namespace
 
-PixelImage smilingFaceIcon() {
-  Canvas canvas(kIconSize);
+PixelImage smilingFaceIcon(int size) {
+  Canvas canvas(size);
   canvas.fillOutlined(circle({0.5, 0.5}, 0.48), kFaceYellow, kBlack, 0.045);
   canvas.fill(ellipse({0.35, 0.36}, 0.06, 0.10), kBlack);
   canvas.fill(ellipse({0.65, 0.36}, 0.06, 0.10), kBlack);

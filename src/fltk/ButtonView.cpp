@@ -33,8 +33,9 @@ Fl_Labeltype literalLabelType() {
 
 }  // namespace
 
-ButtonView::ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box)
-    : Fl_Button(box.x, box.y, box.width, box.height), ControlView(control) {
+ButtonView::ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box,
+                       int ringWidth)
+    : ScaledButton(box.x, box.y, box.width, box.height, nullptr, ringWidth), ControlView(control) {
   const ControlLayout& layout = *placed.layout;
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));

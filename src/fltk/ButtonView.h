@@ -3,6 +3,7 @@
 #include <FL/Fl_Button.H>
 
 #include "fltk/ControlView.h"
+#include "fltk/ScaledButton.h"
 #include "screens/Placement.h"
 
 namespace ttt {
@@ -10,10 +11,11 @@ namespace ttt {
 // A push button. Its caption underlines the letter after '&'; Alt with that letter presses
 // it from anywhere in the window, the letter alone does not. Space and Enter press it while
 // it has the focus. A press clicks the control.
-class ButtonView : public Fl_Button, public ControlView {
+class ButtonView : public ScaledButton<Fl_Button>, public ControlView {
  public:
-  // The box is in window pixels.
-  ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box);
+  // The box is in window pixels. Each ring of the raised border is ringWidth pixels wide:
+  // one at 96 dots per inch.
+  ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box, int ringWidth);
 
   void controlChanged(const Control& control) override;
   int handle(int event) override;

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 
+#include "fltk/Drawings.h"
 #include "fltk/LiteralText.h"
 #include "fltk/NameInput.h"
+#include "fltk/ScaledButton.h"
 #include "fltk/TextWrap.h"
 #include "fltk/WindowHints.h"
 
@@ -54,8 +56,11 @@ char iconOf(DialogWindow::Kind kind) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::string& prompt)
-    : Fl_Double_Window(kTextLeft + kMinTextWidth + kMargin, kIconSize + 2 * kMargin) {
+DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::string& prompt,
+                           Scale scale)
+    : Fl_Double_Window(scale.pixels(kTextLeft + kMinTextWidth + kMargin),
+                       scale.pixels(kIconSize + 2 * kMargin)),
+      scale_(scale) {
   copy_label(title.c_str());
   // The dialog grows to fit its parts as they are added; none of them is to stretch.
   resizable(nullptr);
@@ -65,48 +70,55 @@ DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::strin
   callback(&DialogWindow::cancelled, this);
   // A fixed size: nothing to resize or maximise.
   size_range(w(), h(), w(), h());
+  // The program's light bulb, as on its game windows.
+  const Fl_RGB_Image* bulbs[] = {&lightBulbImage(px(32)), &lightBulbImage(px(16))};
+  icons(bulbs, 2);
   centreOnWorkArea(*this);
 }
 
 DialogWindow::~DialogWindow() { hide(); }
 
 void DialogWindow::build(Kind kind, const std::string& prompt) {
-  auto* icon = new Fl_Box(kMargin, kMargin, kIconSize, kIconSize);
+  auto* icon = new Fl_Box(px(kMargin), px(kMargin), px(kIconSize), px(kIconSize));
   icon->box(FL_THIN_UP_BOX);
   icon->labelfont(FL_TIMES_BOLD);
-  icon->labelsize(34);
+  icon->labelsize(px(34));
   icon->color(FL_WHITE);
   icon->labelcolor(FL_BLUE);
   icon->copy_label(std::string(1, iconOf(kind)).c_str());
   int bottom = addPrompt(prompt);
   if (kind == Kind::Input) {
-    input_ = new NameInput(kTextLeft, bottom + 5, w() - kTextLeft - kMargin, kInputHeight);
+    input_ = new NameInput(px(kTextLeft), bottom + px(5), w() - px(kTextLeft) - px(kMargin),
+                           px(kInputHeight));
+    input_->textsize(px(kTextSize));
     bottom = input_->y() + input_->h();
   }
-  bottom = addButtons(std::max(bottom, kMargin + kIconSize) + kMargin, kind == Kind::Input);
-  size(w(), bottom + kMargin);
+  bottom =
+      addButtons(std::max(bottom, px(kMargin) + px(kIconSize)) + px(kMargin), kind == Kind::Input);
+  size(w(), bottom + px(kMargin));
 }
 
 // Adds the prompt, wrapped to the screen, beside the icon; widens the dialog to fit it.
 // Returns the prompt's bottom edge.
 int DialogWindow::addPrompt(const std::string& prompt) {
   const WorkArea area = workArea();
-  fl_font(FL_HELVETICA, kTextSize);
-  const int maxWidth = std::max(kMinTextWidth, area.w * 3 / 4 - kTextLeft - kMargin);
+  fl_font(FL_HELVETICA, px(kTextSize));
+  const int maxWidth = std::max(px(kMinTextWidth), area.w * 3 / 4 - px(kTextLeft) - px(kMargin));
   // What the dialog needs besides its text: margins, field, buttons and a title bar.
-  const int otherHeight = 3 * kMargin + 5 + kInputHeight + kButtonHeight + kFrameAllowance;
+  const int otherHeight =
+      3 * px(kMargin) + px(5) + px(kInputHeight) + px(kButtonHeight) + px(kFrameAllowance);
   const int maxLines = std::max(1, (area.h - otherHeight) / fl_height());
   const std::string wrapped = wrapToWidth(prompt, maxWidth, static_cast<std::size_t>(maxLines));
   int textWidth = 0;
   int textHeight = 0;
   fl_measure(wrapped.c_str(), textWidth, textHeight, 0);
   textHeight = std::max(textHeight, fl_height());
-  size(std::max(w(), kTextLeft + textWidth + kMargin), h());
+  size(std::max(w(), px(kTextLeft) + textWidth + px(kMargin)), h());
   // A short prompt sits level with the middle of the icon.
-  const int top = kMargin + std::max(0, (kIconSize - textHeight) / 2);
-  prompt_ = new Fl_Box(kTextLeft, top, w() - kTextLeft - kMargin, textHeight);
+  const int top = px(kMargin) + std::max(0, (px(kIconSize) - textHeight) / 2);
+  prompt_ = new Fl_Box(px(kTextLeft), top, w() - px(kTextLeft) - px(kMargin), textHeight);
   prompt_->labelfont(FL_HELVETICA);
-  prompt_->labelsize(kTextSize);
+  prompt_->labelsize(px(kTextSize));
   prompt_->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
   prompt_->copy_label(literalToolkitText(wrapped).c_str());
   return top + textHeight;
@@ -115,25 +127,30 @@ int DialogWindow::addPrompt(const std::string& prompt) {
 // Adds "OK", and "Cancel" to its right, at the bottom right; an input box also gets the
 // note its name field shows at the limit, at the bottom left. Returns the buttons' bottom.
 int DialogWindow::addButtons(int top, bool withCancel) {
-  int right = w() - kMargin;
+  int right = w() - px(kMargin);
   if (withCancel) {
-    auto* cancel = new Fl_Button(right - kButtonWidth, top, kButtonWidth, kButtonHeight, "Cancel");
+    auto* cancel = new ScaledButton<Fl_Button>(right - px(kButtonWidth), top, px(kButtonWidth),
+                                               px(kButtonHeight), "Cancel", scale_.lineWidth(1));
+    cancel->labelsize(px(kTextSize));
     cancel->callback(&DialogWindow::cancelled, this);
-    right -= kButtonWidth + kMargin;
+    right -= px(kButtonWidth) + px(kMargin);
   }
-  ok_ = new Fl_Return_Button(right - kButtonWidth, top, kButtonWidth, kButtonHeight, "OK");
+  ok_ = new ScaledButton<Fl_Return_Button>(right - px(kButtonWidth), top, px(kButtonWidth),
+                                           px(kButtonHeight), "OK", scale_.lineWidth(1));
+  ok_->labelsize(px(kTextSize));
   ok_->callback(&DialogWindow::okPressed, this);
   if (input_ != nullptr) {
     static const std::string note =
         "At most " + std::to_string(NameInput::kMaxNameCharacters) + " characters";
-    auto* limit = new Fl_Box(kMargin, top, right - kButtonWidth - 2 * kMargin, kButtonHeight);
+    auto* limit =
+        new Fl_Box(px(kMargin), top, right - px(kButtonWidth) - 2 * px(kMargin), px(kButtonHeight));
     limit->label(note.c_str());
-    limit->labelsize(12);
+    limit->labelsize(px(12));
     limit->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     limit->hide();
     input_->limitNote(limit);
   }
-  return top + kButtonHeight;
+  return top + px(kButtonHeight);
 }
 
 bool DialogWindow::run() {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "fltk/Scale.h"
+
 class Fl_Box;
 class Fl_Button;
 
@@ -20,7 +22,9 @@ class DialogWindow : public Fl_Double_Window {
  public:
   enum class Kind { Alert, Message, Input };  // icons "!", "i" and "?"
 
-  DialogWindow(Kind kind, const std::string& title, const std::string& prompt);
+  // Its margins, text and buttons are the toolkit's own dialog's at 96 dots per inch, made as
+  // much larger as the scale asks.
+  DialogWindow(Kind kind, const std::string& title, const std::string& prompt, Scale scale);
   ~DialogWindow() override;
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
@@ -38,6 +42,10 @@ class DialogWindow : public Fl_Double_Window {
   int addPrompt(const std::string& prompt);
   int addButtons(int top, bool withCancel);
 
+  // A size in pixels at 96 dots per inch, at the dialog's scale.
+  int px(int pixelsAt96) const { return scale_.pixels(pixelsAt96); }
+
+  Scale scale_;
   Fl_Box* prompt_ = nullptr;
   NameInput* input_ = nullptr;
   Fl_Button* ok_ = nullptr;

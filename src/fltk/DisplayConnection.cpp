@@ -4,6 +4,7 @@
 #include <FL/x.H>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,6 +41,10 @@ Display* openCatchingServerReason(std::string& reason) {
 std::string openToolkitDisplay() {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return "cannot open the display: DISPLAY is not set";
+  // As the toolkit does when it opens the display itself: characters and the input method
+  // (XMODIFIERS, compose sequences) follow the user's locale.
+  std::setlocale(LC_CTYPE, "");
+  XSetLocaleModifiers("");
   std::string reason;
   Display* display = openCatchingServerReason(reason);
   if (display != nullptr) {

@@ -5,14 +5,14 @@
 namespace ttt {
 
 std::string FltkInputBox::ask(const std::string& prompt) {
-  DialogWindow dialog(DialogWindow::Kind::Input, title_, prompt);
+  DialogWindow dialog(DialogWindow::Kind::Input, title_, prompt, scale_);
   return dialog.run() ? dialog.answer() : std::string();
 }
 
 void FltkMessageBox::show(const std::string& prompt, int style, const std::string& title) {
   const auto kind =
       style == kStyleExclamation ? DialogWindow::Kind::Alert : DialogWindow::Kind::Message;
-  DialogWindow(kind, title, prompt).run();
+  DialogWindow(kind, title, prompt, scale_).run();
 }
 
 }  // namespace ttt

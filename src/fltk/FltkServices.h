@@ -9,10 +9,13 @@
 
 namespace ttt {
 
-// The platform services of the desktop program, bundled for main() to hand to the windows.
+// The platform services of the desktop program, bundled for main() to hand to the windows;
+// the dialogs at the windows' scale.
 struct FltkServices {
+  explicit FltkServices(Scale scale) : inputBox(kApplicationTitle, scale), messageBox(scale) {}
+
   IncrementalPaste incrementalPaste;  // keeps pieced pastes into the name box safe
-  FltkInputBox inputBox{kApplicationTitle};
+  FltkInputBox inputBox;
   FltkMessageBox messageBox;
   UriLauncher launcher;
   ClockRandomSource random;

@@ -18,7 +18,7 @@ WindowView* FltkWindows::view(const Form& form) const {
 }
 
 std::unique_ptr<FormWindow> FltkWindows::createWindow(Form& form) {
-  return std::make_unique<WindowView>(form);
+  return std::make_unique<WindowView>(form, scale_);
 }
 
 // The toolkit deletes the window once it has left the callback that closed it.

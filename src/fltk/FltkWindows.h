@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "fltk/Scale.h"
 #include "forms/FormWindow.h"
 #include "forms/WindowRegistry.h"
 
@@ -13,7 +14,9 @@ class WindowView;
 // The forms shown as FLTK windows: the window registry with the toolkit's calls.
 class FltkWindows : private WindowToolkit, public WindowRegistry {
  public:
-  FltkWindows() : WindowRegistry(static_cast<WindowToolkit&>(*this)) {}
+  // The windows are drawn at the scale given.
+  explicit FltkWindows(Scale scale)
+      : WindowRegistry(static_cast<WindowToolkit&>(*this)), scale_(scale) {}
   ~FltkWindows();
   FltkWindows(const FltkWindows&) = delete;
   FltkWindows& operator=(const FltkWindows&) = delete;
@@ -26,6 +29,8 @@ class FltkWindows : private WindowToolkit, public WindowRegistry {
   void destroyLater(std::unique_ptr<FormWindow> window) override;
   void requestTimeout() override;
   static void onTimeout(void* data);
+
+  Scale scale_;
 };
 
 }  // namespace ttt

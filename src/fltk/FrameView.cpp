@@ -2,17 +2,31 @@
 
 #include <FL/Fl.H>
 
+#include "fltk/Bevels.h"
 #include "fltk/Colours.h"
 
 namespace ttt {
 
-FrameView::FrameView(Control& control, const PixelRect& box)
-    : Fl_Group(box.x, box.y, box.width, box.height), ControlView(control) {
+FrameView::FrameView(Control& control, const PixelRect& box, int ringWidth)
+    : Fl_Group(box.x, box.y, box.width, box.height), ControlView(control), ringWidth_(ringWidth) {
   end();
   // The engraved box also fills the inside, so that a child hidden or moved leaves no trace.
   Fl_Group::box(FL_ENGRAVED_BOX);
   color(toolkitColour(control.layout().backColour));
   controlChanged(control);
+}
+
+// At 96 dots per inch the toolkit draws its engraved box; at a larger scale each of its two
+// rings is as wide as one pixel is at that scale.
+void FrameView::draw() {
+  if (ringWidth_ <= 1) {
+    Fl_Group::draw();
+    return;
+  }
+  if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
+    bevels::drawEngravedBox(x(), y(), w(), h(), color(), ringWidth_);
+  }
+  draw_children();
 }
 
 void FrameView::controlChanged(const Control& control) {

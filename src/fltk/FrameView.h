@@ -11,16 +11,21 @@ namespace ttt {
 // its control is disabled it keeps the mouse from its children and looks just the same.
 class FrameView : public Fl_Group, public ControlView {
  public:
-  // The box is in window pixels.
-  FrameView(Control& control, const PixelRect& box);
+  // The box is in window pixels. Each of the border's two etched rings is ringWidth pixels
+  // wide: one at 96 dots per inch.
+  FrameView(Control& control, const PixelRect& box, int ringWidth);
 
   void controlChanged(const Control& control) override;
   int handle(int event) override;
+
+ protected:
+  void draw() override;
 
  private:
   void setBlocked(bool blocked);
 
   bool blocked_ = false;
+  int ringWidth_;
 };
 
 }  // namespace ttt

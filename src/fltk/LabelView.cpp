@@ -6,10 +6,11 @@
 
 #include <cstddef>
 
+#include "art/Images.h"
 #include "fltk/Colours.h"
+#include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "art/Images.h"
 
 namespace ttt {
 
@@ -25,7 +26,7 @@ void measureLiterally(const std::string& text, int& width, int& height) {
 }  // namespace
 
 LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
-                     const Fl_RGB_Image* handCursor)
+                     Scale scale)
     : Fl_Widget(box.x, box.y, box.width, box.height),
       ControlView(control),
       font_(fonts::face(placed.layout->font)),
@@ -34,7 +35,7 @@ LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelR
       opaque_(placed.layout->opaque),
       autoSize_(placed.layout->autoSize),
       link_(placed.layout->link),
-      handCursor_(handCursor) {
+      scale_(scale) {
   Fl_Widget::box(FL_NO_BOX);
   color(toolkitColour(placed.layout->backColour));
   labelcolor(toolkitColour(placed.layout->foreColour));
@@ -80,7 +81,8 @@ void LabelView::draw() {
   fl_pop_clip();
 }
 
-// Underlines every line of the text, one pixel below its base line.
+// Underlines every line of the text one pixel below its base line, the pixel and the line
+// as large as one pixel is at the scale.
 void LabelView::drawUnderline() const {
   int top = y();
   std::size_t start = 0;
@@ -91,7 +93,9 @@ void LabelView::drawUnderline() const {
     int height = 0;
     measureLiterally(text_.substr(start, end - start), width, height);
     const int baseline = top + fl_height() - fl_descent();
-    if (width > 0) fl_xyline(x(), baseline + 1, x() + width - 1);
+    for (int row = 0; width > 0 && row < scale_.lineWidth(1); ++row) {
+      fl_xyline(x(), baseline + scale_.lineWidth(1) + row, x() + width - 1);
+    }
     top += fl_height();
     start = end + 1;
   }
@@ -121,11 +125,9 @@ int LabelView::handle(int event) {
 void LabelView::showHandCursor() {
   Fl_Window* shownIn = window();
   if (shownIn == nullptr) return;
-  if (handCursor_ != nullptr) {
-    shownIn->cursor(handCursor_, kHandCursorHotSpotX, kHandCursorHotSpotY);
-  } else {
-    shownIn->cursor(FL_CURSOR_HAND);
-  }
+  // The hand at the scale, its hot spot still on the fingertip.
+  shownIn->cursor(&handCursorImage(scale_.pixels(32)), scale_.pixels(kHandCursorHotSpotX),
+                  scale_.pixels(kHandCursorHotSpotY));
 }
 
 }  // namespace ttt

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Widget.H>
 
 #include <string>
 
 #include "fltk/ControlView.h"
+#include "fltk/Scale.h"
 #include "screens/Placement.h"
 
 namespace ttt {
@@ -17,9 +17,8 @@ namespace ttt {
 // it and repeats its caption as its tooltip. A left click on the box clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
-  // The box is in window pixels; handCursor may be null.
-  LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
-            const Fl_RGB_Image* handCursor);
+  // The box is in window pixels; the underline and the hand cursor follow the scale.
+  LabelView(Control& control, const PlacedControl& placed, const PixelRect& box, Scale scale);
 
   void controlChanged(const Control& control) override;
   int handle(int event) override;
@@ -40,7 +39,7 @@ class LabelView : public Fl_Widget, public ControlView {
   bool opaque_;
   bool autoSize_;
   bool link_;
-  const Fl_RGB_Image* handCursor_;
+  Scale scale_;
 };
 
 }  // namespace ttt

@@ -2,9 +2,10 @@
 
 namespace ttt {
 
-// Gives every window the program opens, the toolkit's dialogs included, the program's window
-// class (WM_CLASS), by which the desktop finds the program's entry and icon, and the light
-// bulb as the icon of any window that has none of its own. Call before any window is shown.
+// Gives every window the program opens, the dialogs included, the program's window class
+// (WM_CLASS), by which the desktop finds the program's entry and icon. Call before any window
+// is shown. Each window sets its own icon when it is built, so none is drawn before it is
+// needed.
 void setWindowIdentity(const char* windowClass);
 
 }  // namespace ttt

@@ -7,28 +7,20 @@
 
 #include "fltk/ButtonView.h"
 #include "fltk/Colours.h"
+#include "fltk/Drawings.h"
 #include "fltk/FrameView.h"
 #include "fltk/LabelView.h"
 #include "fltk/LineView.h"
-#include "fltk/ToolkitImage.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
-#include "art/Images.h"
 
 namespace ttt {
 
-namespace {
-
-// The layouts are drawn at the reference resolution, a twip being 1/15 pixel.
-constexpr int kScreenDpi = 96;
-
-}  // namespace
-
-WindowView::WindowView(Form& form)
+WindowView::WindowView(Form& form, Scale scale)
     : Fl_Double_Window(0, 0),
       form_(form),
-      placed_(placeForm(form.layout(), kScreenDpi)),
-      handCursor_(toolkitImage(handCursor())) {
+      scale_(scale),
+      placed_(placeForm(form.layout(), scale.dpi())) {
   end();
   size(placed_.clientWidth, placed_.clientHeight);
   copy_label(form.layout().caption.c_str());
@@ -77,9 +69,9 @@ Fl_Widget* WindowView::createView(const PlacedControl& placed) {
   const PixelRect box = inClientArea(placed_, placed);
   switch (placed.layout->kind) {
     case ControlKind::Frame:
-      return new FrameView(control, box);
+      return new FrameView(control, box, scale_.lineWidth(1));
     case ControlKind::Button: {
-      auto* button = new ButtonView(control, placed, box);
+      auto* button = new ButtonView(control, placed, box, scale_.lineWidth(1));
       tabOrder_.push_back(button);
       return button;
     }
@@ -90,19 +82,19 @@ Fl_Widget* WindowView::createView(const PlacedControl& placed) {
     case ControlKind::Label:
       break;
   }
-  return new LabelView(control, placed, box, handCursor_.get());
+  return new LabelView(control, placed, box, scale_);
 }
 
+// The icons at the scale; the toolkit keeps copies of them.
 void WindowView::setIcons() {
   if (form_.layout().icon == WindowIcon::SmilingFace) {
-    icons_.push_back(toolkitImage(smilingFaceIcon()));
+    const Fl_RGB_Image* face[] = {&smilingFaceImage(scale_.pixels(32))};
+    icons(face, 1);
   } else {
-    icons_.push_back(toolkitImage(lightBulbIcon(32)));
-    icons_.push_back(toolkitImage(lightBulbIcon(16)));
+    const Fl_RGB_Image* bulbs[] = {&lightBulbImage(scale_.pixels(32)),
+                                   &lightBulbImage(scale_.pixels(16))};
+    icons(bulbs, 2);
   }
-  std::vector<const Fl_RGB_Image*> images;
-  for (const auto& image : icons_) images.push_back(image.get());
-  icons(images.data(), static_cast<int>(images.size()));
 }
 
 void WindowView::open() {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_RGB_Image.H>
 
 #include <cstddef>
 #include <memory>
 #include <vector>
 
+#include "fltk/Scale.h"
 #include "forms/FormWindow.h"
 #include "screens/Placement.h"
 
@@ -18,13 +18,14 @@ class ControlView;
 class Form;
 
 // The real window of a form: its client size, caption, background, icon and fixed border,
-// and a view for every control, placed and stacked as the layout is placed at 96 dots per
-// inch. The close box asks the form to close; Escape closes nothing. Tab moves the focus
-// among the buttons in tab order.
+// and a view for every control, placed and stacked as the layout is placed at the scale. The close
+// box asks the form to close; Escape closes nothing. Tab moves the focus among the buttons in tab
+// order.
 class WindowView : public Fl_Double_Window, public FormWindow {
  public:
-  // Builds the window from the form's layout and the current state of its controls.
-  explicit WindowView(Form& form);
+  // Builds the window from the form's layout and the current state of its controls, placed
+  // at the scale given.
+  WindowView(Form& form, Scale scale);
   ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
@@ -47,12 +48,11 @@ class WindowView : public Fl_Double_Window, public FormWindow {
   void focusFirstButton();
 
   Form& form_;
+  Scale scale_;
   PlacedForm placed_;
   std::vector<Fl_Widget*> widgets_;  // the form's controls' views, in the layout's order
   std::vector<ControlView*> views_;  // the same views as they show their controls
   std::vector<ButtonView*> tabOrder_;
-  std::vector<std::unique_ptr<Fl_RGB_Image>> icons_;
-  std::unique_ptr<Fl_RGB_Image> handCursor_;
 };
 
 }  // namespace ttt

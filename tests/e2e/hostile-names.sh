@@ -8,7 +8,7 @@ setup "$@"
 command -v xclip >/dev/null || fail "xclip is not installed"
 clip() { printf '%s' "$1" | xclip -selection clipboard -t UTF8_STRING -i; }
 # paste BOX: Ctrl+V in a name box, then waits for text in its field (right of the cursor).
-has_text() { mask "$1" 80 52 200 17 | grep -q '#'; }
+has_text() { mask "$1" "$(px 80)" "$(px 52)" "$(px 200)" "$(px 17)" | grep -q '#'; }
 paste() { press "$1" ctrl+v && wait_until 10 has_text "$1" || fail "nothing was pasted"; }
 # close_only WINDOW: its Motif hints ask for move and close only (0x24), no minimise.
 close_only() { xprop -id "$1" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24,' || fail "window $1 may minimise"; }
@@ -27,7 +27,7 @@ clip "$(printf 'Bob\nthe second line')"
 second=$(wait_window "$ASK" "$first") || exit 1
 paste "$second"
 press "$second" Return
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 close_only "$WINDOW"
 
 long=$(printf 'w%.0s' $(seq 255))
@@ -41,7 +41,8 @@ screen=($(xdotool getdisplaygeometry))
 ((2 * X + WIDTH - screen[0] <= 4 && screen[0] - 2 * X - WIDTH <= 4)) || fail "the box is not centred across"
 ((2 * Y + HEIGHT - screen[1] <= 4 && screen[1] - 2 * Y - HEIGHT <= 4)) || fail "the box is not centred down"
 # Its "OK" button, the one thing drawn in the bottom right corner.
-[ "$(mask "$box" $((WIDTH - 110)) $((HEIGHT - 33)) 90 23 | tr -cd '#' | wc -c)" -gt 50 ] || fail "no button"
+[ "$(mask "$box" $((WIDTH - $(px 110))) $((HEIGHT - $(px 33))) "$(px 90)" "$(px 23)" | tr -cd '#' | wc -c)" -gt 50 ] ||
+  fail "no button"
 dismiss "$long WON !"
 
 # A new game opens with O, whose name stopped at the line break.

@@ -3,6 +3,10 @@
 set -u
 MENU="ORVANE'S TIC TAC TOE !"
 ASK="Orvane'S Tic Tac Toe !"  # the title of the name boxes
+# The scale the display was given (with-xvfb.sh sets it from TTT_XFT_DPI); the pixel
+# positions below are those at 96 dots per inch, made larger by px.
+DPI=${TTT_XFT_DPI:-96}
+px() { echo $((($1 * DPI * 2 + 96) / 192)); }
 fail() { echo "e2e: FAILED: $*; on screen: $(windows | tr '\n' '|')" >&2; exit 1; }
 
 # wait_until SECONDS COMMAND...: retries COMMAND every 0.1 s until it succeeds or time is up.
@@ -43,20 +47,22 @@ leave() { press "$1" alt+e && wait_gone "$2" && menu=$(wait_window "$MENU") || e
 
 # mask WINDOW X Y W H [RRGGBB]: the area as rows of '#' (ink) and '.'.
 mask() { "$PIXELS" "$@" || fail "cannot read the pixels of window $1"; }
-# The board of the game window $WINDOW, whose frame has its corner at $FX, $FY: nine 33-pixel cells.
-cell() { local l=(48 104 168) t=(32 80 128); CX=$((FX + l[$1 % 3])) CY=$((FY + t[$1 / 3])); }
-click_cell() { cell "$1"; click "$WINDOW" $((CX + 16)) $((CY + 16)); }
+# The board of the game window $WINDOW, whose frame has its corner at $FX, $FY (in pixels at
+# the scale): nine cells of 33 pixels at 96 dots per inch.
+cell() { local l=(48 104 168) t=(32 80 128); CX=$((FX + $(px ${l[$1 % 3]}))) CY=$((FY + $(px ${t[$1 / 3]}))); }
+click_cell() { cell "$1"; click "$WINDOW" $((CX + $(px 16))) $((CY + $(px 16))); }
 play() { local c; for c; do click_cell "$c"; done; }
 # The board row by row as X, O or . (empty), told apart by the runs of blue in the first
 # inked row of each cell: two for the arms of an X, one for the top of an O's ring.
 board() {
   local c
-  for c in 0 1 2 3 4 5 6 7 8; do cell "$c"; mask "$WINDOW" "$CX" "$CY" 33 33 0000ff |
+  for c in 0 1 2 3 4 5 6 7 8; do cell "$c"; mask "$WINDOW" "$CX" "$CY" "$(px 33)" "$(px 33)" 0000ff |
     awk '/#/ { gsub(/\.+/, " "); n = NF; exit } END { printf "%s", (n > 2 ? "?" : substr(".OX", n + 1, 1)) }'; done
 }
 board_is() { [ "$(board)" = "$1" ]; }
-# strike X Y W H: how many pixels of that area of the frame a yellow strike line covers.
-strike() { mask "$WINDOW" $((FX + $1)) $((FY + $2)) "$3" "$4" ffff00 | tr -cd '#' | wc -c; }
+# strike X Y W H: how many pixels of that area of the frame (in pixels at 96 dots per inch) a
+# yellow strike line covers.
+strike() { mask "$WINDOW" $((FX + $(px $1))) $((FY + $(px $2))) "$(px $3)" "$(px $4)" ffff00 | tr -cd '#' | wc -c; }
 start_game() { "$GAME" & GAME_PID=$!; }
 # quit: the menu's "&EXIT" closes the menu, shows the contact box, and the program ends with 0.
 quit() {

@@ -5,13 +5,14 @@ source "$(dirname "$0")/lib.sh"
 setup "$@"
 RESULT="Tic Tac Toe !"
 # count WIN or LOSS: the ink of that count, read inside its cell of the orange score table.
-WIN=268 LOSS=316
-count() { mask "$WINDOW" "$1" 172 40 24; }
+WIN=$(px 268) LOSS=$(px 316)
+count() { mask "$WINDOW" "$1" "$(px 172)" "$(px 40)" "$(px 24)"; }
 # Whether the ink reads as a 1: a single run in every inked row, and one column inked in all
-# of them. A 1 drawn without smoothing may show its flag apart from the stem in one row.
+# of them. A 1 drawn without smoothing may show its flag apart from the stem in one row (one
+# row of pixels at 96 dots per inch, as many as that row becomes at a larger scale).
 reads_one() {
-  awk '/#/ { n++; if (/#\.+#/) { gap++; next } match($0, /#+/); if (RSTART > l) l = RSTART
-    e = RSTART + RLENGTH; if (!r || e < r) r = e } END { exit !(n >= 4 && gap <= 1 && l < r) }'
+  awk -v most="$(px 1)" '/#/ { n++; if (/#\.+#/) { gap++; next } match($0, /#+/); if (RSTART > l) l = RSTART
+    e = RSTART + RLENGTH; if (!r || e < r) r = e } END { exit !(n >= 4 && gap <= most && l < r) }'
 }
 replied_or_ended() { local b; b=$(board); b=${b//./}; window_id "$RESULT" >/dev/null || [ "${#b}" -ge "$1" ]; }
 # Takes the first empty cell each move, once the computer has answered, until the result box.
@@ -30,7 +31,7 @@ start_game
 menu=$(wait_window "$MENU") || exit 1
 press "$menu" Return  # ONE PLAYER has the focus on a fresh menu
 answer_input_box "Zoe" >/dev/null || exit 1
-WINDOW=$(wait_window "SINGLE PLAYER !") FX=16 FY=24 || exit 1
+WINDOW=$(wait_window "SINGLE PLAYER !") FX=$(px 16) FY=$(px 24) || exit 1
 drawn() { board_is ......... && count $WIN | grep -q '#'; }
 wait_until 5 drawn || fail "no empty board and score box"
 zero=$(count $WIN)
@@ -51,7 +52,7 @@ wait_until 5 counted || fail "no result counted after $game games"
 if [ "$(count $WIN)" != "$zero" ]; then one=$WIN other=$LOSS; else one=$LOSS other=$WIN; fi
 count $one | reads_one && [ "$(count $other)" = "$zero" ] || fail "not one count 1, the other 0"
 
-click "$WINDOW" 312 72  # NEW GAME keeps the score
+click "$WINDOW" "$(px 312)" "$(px 72)"  # NEW GAME keeps the score
 wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 count $one | reads_one || fail "NEW GAME changed the score"
 leave "$WINDOW" "SINGLE PLAYER !"

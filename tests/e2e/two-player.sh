@@ -12,7 +12,7 @@ press "$menu" alt+t
 first=$(answer_input_box "Ann") || exit 1
 window_gone "TWO PLAYER !" || fail "the game window came before the second name"
 answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 window_gone "$MENU" || fail "the menu stays on screen beside the game"
 
 # X moves first, the sides alternate, and the won board takes no more moves.

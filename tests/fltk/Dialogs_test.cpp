@@ -73,8 +73,13 @@ TEST(FltkServices, MessageBoxShowsTitleIconOneOkButtonAndItsTextLiterally) {
     std::string shown = prompt;
     std::erase(shown, '\r');
     Seen seen;
-    withDialog([&] { FltkMessageBox().show(prompt, style, title); },
-               [&](Fl_Window& dialog) { seen = read(dialog, shown); });
+    std::vector<std::array<long, 2>> icons;
+    withDialog([&] { FltkMessageBox(Scale(kDefaultDpi)).show(prompt, style, title); },
+               [&](Fl_Window& dialog) {
+                 seen = read(dialog, shown);
+                 icons = iconSizes(dialog);
+               });
+    EXPECT_EQ(icons, (std::vector<std::array<long, 2>>{{32, 32}, {16, 16}})) << "the light bulb";
     EXPECT_EQ((std::array{seen.title, seen.prompt, seen.icon}), (std::array{title, shown, icon}));
     EXPECT_EQ(seen.drawn, seen.literal) << title;
     EXPECT_EQ(seen.buttons.size(), 1u) << title;
@@ -93,7 +98,10 @@ TEST(FltkServices, InputBoxAnswersTheTypedTextOnOkAndEmptyTextOtherwise) {
     Seen seen;
     std::string answered, typed;
     const bool leftOpen = withDialog(
-        [&] { answered = FltkInputBox(kApplicationTitle).ask("ENTER ' NAME @ %d\r\nplease"); },
+        [&] {
+          answered = FltkInputBox(kApplicationTitle, Scale(kDefaultDpi))
+                         .ask("ENTER ' NAME @ %d\r\nplease");
+        },
         [&](Fl_Window& dialog) {
           seen = read(dialog, "ENTER ' NAME @ %d\nplease");
           ASSERT_NE(seen.input, nullptr);
@@ -119,7 +127,7 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
        {name + " Won The Game !", words, std::string(1 << 20, 'm'), std::string("Tie")}) {
     Seen seen;
     std::array<int, 4> box{}, ok{};
-    withDialog([&] { FltkMessageBox().show(prompt, kStyleExclamation, "WON !"); },
+    withDialog([&] { FltkMessageBox(Scale(kDefaultDpi)).show(prompt, kStyleExclamation, "WON !"); },
                [&](Fl_Window& dialog) {
                  seen = read(dialog, "");
                  box = {dialog.x(), dialog.y(), dialog.w(), dialog.h()};
@@ -191,7 +199,7 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
   for (const auto& [insert, kept, noted] : cases) {
     std::string answered;
     bool noteShown = false;
-    withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("NAME"); },
+    withDialog([&] { answered = FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"); },
                [&](Fl_Window& dialog) {
                  Fl_Input& input = *read(dialog, "").input;
                  input.take_focus();
@@ -235,7 +243,7 @@ TEST(FltkServices, InputBoxKeepsBlanksAndTabsByteForByte) {
   };
   for (const auto& [inserts, kept] : cases) {
     std::string answered;
-    withDialog([&] { answered = FltkInputBox(kApplicationTitle).ask("NAME"); },
+    withDialog([&] { answered = FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"); },
                [&](Fl_Window& dialog) {
                  read(dialog, "").input->take_focus();
                  for (const Insert& insert : inserts) insert(dialog);

@@ -128,7 +128,8 @@ TEST(IncrementalPaste, APieceByPieceMebibyteFillsTheNameBoxUpToItsLimitWhateverS
     PiecewiseClipboardOwner owner(text, 65536, announced);
     ASSERT_TRUE(owner.owns());
     pasteIntoNameBoxThenOk();
-    EXPECT_EQ(FltkInputBox(kApplicationTitle).ask("NAME"), expected) << "announced " << announced;
+    EXPECT_EQ(FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"), expected)
+        << "announced " << announced;
   }
 }
 
@@ -138,7 +139,7 @@ TEST(IncrementalPaste, KeepsTheBlanksAndTabsThatEndThePiecesOfAName) {
     PiecewiseClipboardOwner owner(name, 2, static_cast<long>(name.size()));
     ASSERT_TRUE(owner.owns());
     pasteIntoNameBoxThenOk();
-    EXPECT_EQ(FltkInputBox(kApplicationTitle).ask("NAME"), name);
+    EXPECT_EQ(FltkInputBox(kApplicationTitle, Scale(kDefaultDpi)).ask("NAME"), name);
   }
 }
 

@@ -17,6 +17,7 @@
 
 #include "fltk/FltkWindows.h"
 #include "fltk/WindowView.h"
+#include "fltk/XftDpi.h"
 #include "forms/Form.h"
 #include "support/Fakes.h"
 
@@ -100,6 +101,26 @@ inline bool offersOnlyClose(Fl_Window& window) {
   return closeOnly;
 }
 
+// The sizes of a shown window's icons, as the window manager reads them from _NET_WM_ICON:
+// width and height, then that many pixels, for each icon in turn.
+inline std::vector<std::array<long, 2>> iconSizes(Fl_Window& window) {
+  const Atom icon = XInternAtom(fl_display, "_NET_WM_ICON", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  XGetWindowProperty(fl_display, fl_xid(&window), icon, 0, 1 << 16, False, AnyPropertyType, &type,
+                     &format, &items, &remaining, &data);
+  std::vector<std::array<long, 2>> sizes;
+  const auto* values = reinterpret_cast<const long*>(data);
+  for (unsigned long at = 0; at + 2 <= items && values[at] > 0 && values[at + 1] > 0;) {
+    sizes.push_back({values[at], values[at + 1]});
+    at += 2 + static_cast<unsigned long>(values[at] * values[at + 1]);
+  }
+  if (data != nullptr) XFree(data);
+  return sizes;
+}
+
 // A form that records every click, Timer1 tick and close request the toolkit delivers.
 class RecordingForm : public Form {
  public:
@@ -148,7 +169,9 @@ class WindowsTest : public ::testing::Test {
     clickAt(windowOf(form), shown.x() + shown.w() / 2, shown.y() + shown.h() / 2);
   }
   FakeServices fakes;
-  FltkWindows windows;
+  // At the scale the test's display asks for, as the program reads it.
+  Scale scale{readXftDpi((fl_open_display(), fl_display)).dpi};
+  FltkWindows windows{scale};
   std::vector<std::unique_ptr<RecordingForm>> forms;
 };
 

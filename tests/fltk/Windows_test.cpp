@@ -89,6 +89,13 @@ TEST_F(WindowsTest, SinglePlayerWindowDrawsItsGridOverAStrikeAndFocusesExitFirst
   EXPECT_EQ(shot.at(px(16, 1800), px(24, 720)), kYellow);
 }
 
+TEST_F(WindowsTest, EachWindowCarriesItsOwnIcons) {
+  using Sizes = std::vector<std::array<long, 2>>;
+  EXPECT_EQ(iconSizes(windowOf(open(menuLayout()))), (Sizes{{32, 32}})) << "the smiling face";
+  EXPECT_EQ(iconSizes(windowOf(open(twoPlayerLayout()))), (Sizes{{32, 32}, {16, 16}}));
+  EXPECT_EQ(iconSizes(windowOf(open(singlePlayerLayout()))), (Sizes{{32, 32}, {16, 16}}));
+}
+
 TEST_F(WindowsTest, MenuButtonsAnswerSpaceEnterTabAndAltKeys) {
   RecordingForm& menu = open(menuLayout());
   WindowView& window = windowOf(menu);

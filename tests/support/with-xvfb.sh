@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command on a private Xvfb server of its own and stops the server afterwards.
 # Xvfb picks a free display itself (-displayfd), so several of these can run at once.
-# A listing of test names needs no display and is passed straight through.
+# With TTT_XFT_DPI set, the server's resource database gets that Xft.dpi first, as a desktop
+# set to that scale has it. A listing of test names needs no display and is passed straight
+# through.
 set -u
 for arg in "$@"; do
   if [ "$arg" = "--gtest_list_tests" ]; then exec "$@"; fi
@@ -19,6 +21,10 @@ display=""
 if ! read -r -t 20 display <"$fifo_dir/display" || [ -z "$display" ]; then
   echo "with-xvfb: Xvfb did not start:" >&2
   cat "$fifo_dir/log" >&2
+  exit 1
+fi
+if [ -n "${TTT_XFT_DPI:-}" ] && ! echo "Xft.dpi: $TTT_XFT_DPI" | DISPLAY=":$display" xrdb -merge -nocpp; then
+  echo "with-xvfb: cannot set Xft.dpi (is xrdb installed? apt-get install x11-xserver-utils)" >&2
   exit 1
 fi
 DISPLAY=":$display" "$@"
