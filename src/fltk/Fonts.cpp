@@ -30,6 +30,14 @@ Fl_Font fonts::face(const FontSpec& font) {
   return font.bold ? kSansBold : kSansRegular;
 }
 
+FontSpec fonts::spec(Fl_Font face) {
+  FontSpec font;
+  font.face =
+      face == kComicRegular || face == kComicBold ? FontFace::ComicSansMs : FontFace::MsSansSerif;
+  font.bold = face == kSansBold || face == kComicBold;
+  return font;
+}
+
 Fl_Fontsize fonts::pixelSize(double points) {
   return static_cast<Fl_Fontsize>(std::lround(points * 96.0 / 72.0));
 }

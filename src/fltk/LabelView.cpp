@@ -4,34 +4,23 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
-#include <cstddef>
-
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
+#include "fltk/ShapedText.h"
+#include "fltk/TextLayout.h"
 #include "fltk/Units.h"
 #include "forms/Form.h"
 #include "screens/Images.h"
 
 namespace ttt {
 
-namespace {
-
-// The size of text in the current font, drawn literally and without wrapping.
-void measureLiterally(const std::string& text, int& width, int& height) {
-  width = 0;
-  height = 0;
-  fl_measure(text.c_str(), width, height, 0);
-}
-
-}  // namespace
-
 LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
                      const Fl_RGB_Image* handCursor)
     : Fl_Widget(x, y, twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height)),
       form_(form),
       fullName_(layout.fullName()),
-      font_(fonts::face(layout.font)),
+      font_(layout.font),
       fontSize_(fonts::pixelSize(layout.font.points)),
       underline_(layout.font.underline),
       opaque_(layout.opaque),
@@ -60,43 +49,26 @@ void LabelView::setText(const std::string& text) {
 }
 
 void LabelView::fitToText() {
-  fl_font(font_, fontSize_);
-  int width = 0;
-  int height = 0;
-  measureLiterally(text_, width, height);
-  // An empty caption still keeps the height of one line.
-  if (height == 0) height = fl_height();
-  size(width, height);
+  const shaped_text::TextSize size = shaped_text::measure(text_, font_, fontSize_);
+  this->size(size.width, size.height);
 }
 
 void LabelView::draw() {
   if (opaque_) fl_rectf(x(), y(), w(), h(), color());
   fl_push_clip(x(), y(), w(), h());
-  fl_font(font_, fontSize_);
-  fl_color(labelcolor());
-  // Names may hold '&' and '@': neither marks an access key nor starts a symbol here.
-  const char drawShortcut = fl_draw_shortcut;
-  fl_draw_shortcut = 0;
-  fl_draw(text_.c_str(), x(), y(), w(), h(), FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE, nullptr, 0);
-  fl_draw_shortcut = drawShortcut;
-  if (underline_) drawUnderline();
+  // Names may hold '&' and '@': the text is drawn as it stands.
+  const TextLayout text(text_, font_, fontSize_);
+  text.draw(x(), y(), labelcolor());
+  if (underline_) drawUnderline(text);
   fl_pop_clip();
 }
 
 // Underlines every line of the text, one pixel below its base line.
-void LabelView::drawUnderline() const {
-  int top = y();
-  std::size_t start = 0;
-  while (start <= text_.size()) {
-    std::size_t end = text_.find('\n', start);
-    if (end == std::string::npos) end = text_.size();
-    int width = 0;
-    int height = 0;
-    measureLiterally(text_.substr(start, end - start), width, height);
-    const int baseline = top + fl_height() - fl_descent();
-    if (width > 0) fl_xyline(x(), baseline + 1, x() + width - 1);
-    top += fl_height();
-    start = end + 1;
+void LabelView::drawUnderline(const TextLayout& text) const {
+  fl_color(labelcolor());
+  for (const TextLayout::Line& line : text.lines()) {
+    if (line.width > 0)
+      fl_xyline(x() + line.left, y() + line.baseline + 1, x() + line.left + line.width - 1);
   }
 }
 

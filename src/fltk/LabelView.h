@@ -11,6 +11,7 @@
 namespace ttt {
 
 class Form;
+class TextLayout;
 
 // A label: its caption drawn literally (no symbols, no access key) at the top left of its
 // box, in its font and colour, on its background colour unless it is transparent. A label
@@ -31,13 +32,13 @@ class LabelView : public Fl_Widget, public ControlView {
  private:
   void setText(const std::string& text);
   void fitToText();
-  void drawUnderline() const;
+  void drawUnderline(const TextLayout& text) const;
   void showHandCursor();
 
   Form& form_;
   std::string fullName_;
   std::string text_;
-  Fl_Font font_;
+  FontSpec font_;
   Fl_Fontsize fontSize_;
   bool underline_;
   bool opaque_;

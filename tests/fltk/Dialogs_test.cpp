@@ -4,7 +4,6 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
-#include <FL/fl_draw.H>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,7 +11,9 @@
 
 #include "fltk/FltkInputBox.h"
 #include "fltk/FltkMessageBox.h"
+#include "fltk/Fonts.h"
 #include "fltk/NameInput.h"
+#include "fltk/ShapedText.h"
 #include "screens/ApplicationTitle.h"
 
 namespace ttt::test {
@@ -35,7 +36,7 @@ static bool withDialog(const std::function<void()>& open, std::function<void(Fl_
 }
 
 struct Seen {
-  std::string title, prompt, icon;  // the prompt as shown: "@@" draws one '@'
+  std::string title, prompt, icon;  // the prompt's text, drawn as it stands
   std::map<std::string, Fl_Widget*> buttons;
   Fl_Input* input = nullptr;
   std::array<int, 2> drawn{},
@@ -54,11 +55,12 @@ static Seen read(Fl_Window& dialog, const std::string& expectedPrompt) {
     if (dynamic_cast<Fl_Box*>(child) == nullptr) continue;
     if (child->box() != FL_NO_BOX) seen.icon = label;
     if (child->box() != FL_NO_BOX || !seen.prompt.empty()) continue;
-    for (std::size_t at = 0; at < label.size(); at += label.compare(at, 2, "@@") == 0 ? 2 : 1)
-      seen.prompt += label[at];
-    fl_font(child->labelfont(), child->labelsize());
-    fl_measure(label.c_str(), seen.drawn[0], seen.drawn[1], 1);
-    fl_measure(expectedPrompt.c_str(), seen.literal[0], seen.literal[1], 0);
+    seen.prompt = label;
+    const auto drawn = shaped_text::measure(label, fonts::kDialogFont, fonts::kDialogFontPixels);
+    const auto literal =
+        shaped_text::measure(expectedPrompt, fonts::kDialogFont, fonts::kDialogFontPixels);
+    seen.drawn = {drawn.width, drawn.height};
+    seen.literal = {literal.width, literal.height};
   }
   return seen;
 }
