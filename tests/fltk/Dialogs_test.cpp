@@ -18,23 +18,6 @@
 
 namespace ttt::test {
 
-// Shows a dialog with `open` and runs `inspect` on it from inside the dialog's own loop; then
-// hides the dialog if `inspect` left it open, so that no test hangs, and says whether it had to.
-static bool withDialog(const std::function<void()>& open, std::function<void(Fl_Window&)> inspect) {
-  static std::function<void(Fl_Window&)> pending;
-  static bool leftOpen = false;
-  pending = std::move(inspect);
-  Fl::add_timeout(0.01, [](void*) {
-    if (Fl_Window* dialog = Fl::modal()) {
-      pending(*dialog);
-      leftOpen = dialog->shown();
-      dialog->hide();
-    }
-  });
-  open();
-  return std::exchange(leftOpen, false);
-}
-
 struct Seen {
   std::string title, prompt, icon;  // the prompt's text, drawn as it stands
   std::map<std::string, Fl_Widget*> buttons;
@@ -153,9 +136,12 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
 }
 
 TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
-  const std::string accent = "\xC3\xAB";  // one character in two bytes
-  std::string accents;
+  const std::string accent = "\xC3\xAB";       // one character in two bytes
+  const std::string decomposed = "e\xCC\x81";  // "e" and a combining acute: one character
+  const std::string acute = "\xCC\x81";
+  std::string accents, decomposedAccents;
   for (int i = 0; i < 300; ++i) accents += accent;
+  for (int i = 0; i < 255; ++i) decomposedAccents += decomposed;
   using Insert = std::function<void(Fl_Window&, Fl_Input&)>;
   const Insert typeLong = [](Fl_Window& dialog, Fl_Input&) {
     pressKey(dialog, 'x', std::string(300, 'x'));
@@ -175,6 +161,16 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
       {typeLong, std::string(255, 'x'), true},
       {[&](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'e', accents); },
        accents.substr(0, 510), true},
+      // Characters as a reader counts them: 255 decomposed accents fit, a 256th does not, and
+      // an accent more on the last letter adds no character.
+      {paste(decomposedAccents), decomposedAccents, false},
+      {paste(decomposedAccents + decomposed), decomposedAccents, true},
+      {[&](Fl_Window& dialog, Fl_Input& input) {
+         paste(decomposedAccents)(dialog, input);
+         pressKey(dialog, 'e', "e");
+         pressKey(dialog, 0, acute);
+       },
+       decomposedAccents + acute, true},
       {paste("Ann\r\nBob"), "Ann", false},
       {paste("\nBob"), "", false},
       {paste(std::string(1 << 20, 'p')), std::string(255, 'p'), true},
