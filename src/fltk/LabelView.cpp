@@ -6,9 +6,9 @@
 
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
-#include "fltk/LiteralText.h"
 #include "fltk/ShapedText.h"
 #include "fltk/TextLayout.h"
+#include "fltk/TooltipWindow.h"
 #include "fltk/Units.h"
 #include "forms/Form.h"
 #include "screens/Images.h"
@@ -30,8 +30,11 @@ LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
   box(FL_NO_BOX);
   color(toolkitColour(layout.backColour));
   labelcolor(toolkitColour(layout.foreColour));
+  if (link_) TooltipWindow::replaceToolkitTooltips();
   setText(layout.caption);
 }
+
+LabelView::~LabelView() { TooltipWindow::hoverEnded(*this); }
 
 void LabelView::apply(const Control& control) {
   setText(control.caption());
@@ -45,7 +48,7 @@ void LabelView::apply(const Control& control) {
 void LabelView::setText(const std::string& text) {
   text_ = text;
   if (autoSize_) fitToText();
-  if (link_) copy_tooltip(literalToolkitText(text_).c_str());
+  if (link_) copy_tooltip(text_.c_str());  // for whoever reads it; TooltipWindow shows it
 }
 
 void LabelView::fitToText() {
@@ -77,12 +80,15 @@ int LabelView::handle(int event) {
     case FL_ENTER:
       if (!link_) return 0;
       showHandCursor();
+      TooltipWindow::hoverStarted(*this, text_);
       return 1;  // so that the leave is reported too
     case FL_LEAVE:
       if (!link_) return 0;
       if (window() != nullptr) window()->cursor(FL_CURSOR_DEFAULT);
+      TooltipWindow::hoverEnded(*this);
       return 1;
     case FL_PUSH:
+      TooltipWindow::hoverEnded(*this);
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
       // As on Windows, a click is a press and a release over the same label.

@@ -17,11 +17,15 @@ class TextLayout;
 // box, in its font and colour, on its background colour unless it is transparent. A label
 // that sizes itself to its text takes the size of the caption and keeps its top left
 // corner. A link label underlines its text, shows the hand cursor while the mouse is over
-// it and repeats its caption as its tooltip. A left click on the box clicks the control.
+// it and repeats its caption as its tooltip, drawn as the caption is. A left click on the box
+// clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
   // x and y are the top left corner in window pixels; handCursor may be null.
   LabelView(Form& form, const ControlLayout& layout, int x, int y, const Fl_RGB_Image* handCursor);
+  ~LabelView() override;
+  LabelView(const LabelView&) = delete;
+  LabelView& operator=(const LabelView&) = delete;
 
   void apply(const Control& control) override;
   int handle(int event) override;

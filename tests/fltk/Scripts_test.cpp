@@ -5,6 +5,7 @@
 
 #include <FL/Fl_Image_Surface.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "fltk/ShapedText.h"
 #include "fltk/TextBox.h"
 #include "fltk/TextLayout.h"
+#include "fltk/TooltipWindow.h"
 #include "screens/ApplicationTitle.h"
 #include "screens/Layouts.h"
 
@@ -183,6 +185,42 @@ TEST_F(WindowsTest, ARightToLeftNameStartsAtTheRightEndOfItsLabel) {
     EXPECT_EQ(spans[0].second, layout.width()) << name;
     EXPECT_GT(spans[0].first, layout.width() / 2) << name;
   }
+}
+
+TEST_F(WindowsTest, LinkTooltipsShowTheirCaptionInAnyScriptThroughTheTextStack) {
+  RecordingForm& form = open(twoPlayerLayout());
+  WindowView& window = windowOf(form);
+  const float delay = Fl_Tooltip::delay();
+  Fl_Tooltip::delay(0.05f);
+  // The pointer itself moves, as a player's would: the server reports the crossings.
+  window.wait_for_expose();
+  const auto moveTo = [&](int x, int y) {
+    XWarpPointer(fl_display, 0, fl_xid(&window), 0, 0, 0, 0, x, y);
+    XSync(fl_display, False);
+  };
+  for (const std::string& name : kNames) {
+    form.control("Label3").setCaption(name);
+    const Fl_Widget& link = *widget(form, "Label3");
+    moveTo(link.x() + link.w() / 2, link.y() + link.h() / 2);
+    ASSERT_TRUE(waitUntil([] { return TooltipWindow::shownTip() != nullptr; })) << name;
+    TooltipWindow& tip = *TooltipWindow::shownTip();
+    EXPECT_EQ(tip.text(), name);
+    const shaped_text::TextSize size =
+        shaped_text::measure(name, fonts::kDialogFont, fonts::kDialogFontPixels);
+    ASSERT_EQ((std::array{tip.w(), tip.h()}), (std::array{size.width + 6, size.height + 6}));
+    const Snapshot expected = drawnAlone(size.width, size.height, Fl_Tooltip::color(), [&] {
+      shaped_text::draw(name, fonts::kDialogFont, fonts::kDialogFontPixels, 0, 0,
+                        Fl_Tooltip::textcolor());
+    });
+    EXPECT_EQ(areaOf(Snapshot(tip), 3, 3, size.width, size.height),
+              areaOf(expected, 0, 0, size.width, size.height))
+        << name;
+    moveTo(2, 2);
+    EXPECT_TRUE(waitUntil([] { return TooltipWindow::shownTip() == nullptr; })) << name;
+  }
+  // The toolkit's own tooltip, which would draw the name in one face, stays off.
+  EXPECT_EQ(Fl_Tooltip::enabled(), 0);
+  Fl_Tooltip::delay(delay);
 }
 
 TEST(FltkServices, ResultBoxDrawsANameInAnyScriptThroughTheTextStack) {
