@@ -2,8 +2,6 @@
 
 #include <FL/Fl.H>
 
-#include <cmath>
-
 namespace ttt {
 
 namespace {
@@ -36,10 +34,6 @@ FontSpec fonts::spec(Fl_Font face) {
       face == kComicRegular || face == kComicBold ? FontFace::ComicSansMs : FontFace::MsSansSerif;
   font.bold = face == kSansBold || face == kComicBold;
   return font;
-}
-
-Fl_Fontsize fonts::pixelSize(double points) {
-  return static_cast<Fl_Fontsize>(std::lround(points * 96.0 / 72.0));
 }
 
 }  // namespace ttt

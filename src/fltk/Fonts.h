@@ -19,8 +19,6 @@ inline constexpr int kDialogFontPixels = 14;
 Fl_Font face(const FontSpec& font);
 // The face and weight of a toolkit font that face() gave.
 FontSpec spec(Fl_Font face);
-// Points to pixels at 96 dots per inch, rounded: 9.75 points are 13 pixels.
-Fl_Fontsize pixelSize(double points);
 
 }  // namespace fonts
 }  // namespace ttt

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
 
-class Form;
 class TextLayout;
 
 // A label: its caption drawn literally (no symbols, no access key) at the top left of its
@@ -21,13 +20,14 @@ class TextLayout;
 // clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
-  // x and y are the top left corner in window pixels; handCursor may be null.
-  LabelView(Form& form, const ControlLayout& layout, int x, int y, const Fl_RGB_Image* handCursor);
+  // The box is in window pixels; handCursor may be null.
+  LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
+            const Fl_RGB_Image* handCursor);
   ~LabelView() override;
   LabelView(const LabelView&) = delete;
   LabelView& operator=(const LabelView&) = delete;
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
 
  protected:
@@ -39,8 +39,6 @@ class LabelView : public Fl_Widget, public ControlView {
   void drawUnderline(const TextLayout& text) const;
   void showHandCursor();
 
-  Form& form_;
-  std::string fullName_;
   std::string text_;
   FontSpec font_;
   Fl_Fontsize fontSize_;

@@ -21,6 +21,7 @@
 #include "fltk/TooltipWindow.h"
 #include "screens/ApplicationTitle.h"
 #include "screens/Layouts.h"
+#include "screens/Placement.h"
 
 namespace ttt::test {
 
@@ -85,8 +86,8 @@ TEST(ShapedText, FindsAFaceForEveryNameAndCountsTheGlyphsNoFaceHas) {
   const FontSpec& name = fontOf(twoPlayerLayout(), "Label2");
   const FontSpec& link = fontOf(twoPlayerLayout(), "Label3");
   for (const std::string& text : kNames) {
-    EXPECT_EQ(shaped_text::unknownGlyphs(text, name, fonts::pixelSize(name.points)), 0) << text;
-    EXPECT_EQ(shaped_text::unknownGlyphs(text, link, fonts::pixelSize(link.points)), 0) << text;
+    EXPECT_EQ(shaped_text::unknownGlyphs(text, name, pointsToPixels(name.points, 96)), 0) << text;
+    EXPECT_EQ(shaped_text::unknownGlyphs(text, link, pointsToPixels(link.points, 96)), 0) << text;
     EXPECT_EQ(shaped_text::unknownGlyphs(text, fonts::kDialogFont, fonts::kDialogFontPixels), 0)
         << text;
   }
@@ -102,7 +103,7 @@ TEST(ShapedText, LatinCaptionsKeepTheToolkitsFacesSizesAndWidths) {
     for (const ControlLayout& control : layout.controls) {
       const std::string caption = accessKeyCaption(control.caption).text;
       if (caption.empty()) continue;
-      const int pixels = fonts::pixelSize(control.font.points);
+      const int pixels = pointsToPixels(control.font.points, 96);
       fl_font(fonts::face(control.font), pixels);
       int toolkitW = 0, toolkitH = 0;
       fl_measure(caption.c_str(), toolkitW, toolkitH, 0);
@@ -130,7 +131,7 @@ TEST(ShapedText, LatinCaptionsKeepTheToolkitsFacesSizesAndWidths) {
 TEST_F(WindowsTest, NameLabelsMeasureAndDrawEveryScriptThroughTheTextStack) {
   RecordingForm& form = open(twoPlayerLayout());
   const FontSpec& font = form.control("Label2").layout().font;
-  const int pixels = fonts::pixelSize(font.points);
+  const int pixels = pointsToPixels(font.points, 96);
   // A line taller than a Latin one reaches the frame below it, a long one the label beside it.
   form.control("Frame2").setVisible(false);
   form.control("Label8").setVisible(false);
@@ -179,7 +180,7 @@ TEST_F(WindowsTest, ARightToLeftNameStartsAtTheRightEndOfItsLabel) {
   // Arabic letters take another form when joined: its first letter's place is the layout's.
   const FontSpec& font = form.control("Label2").layout().font;
   for (const std::string& name : {kArabic, kHebrew}) {
-    const TextLayout layout(name, font, fonts::pixelSize(font.points));
+    const TextLayout layout(name, font, pointsToPixels(font.points, 96));
     const auto spans = layout.spans(0, 2);
     ASSERT_EQ(spans.size(), 1u) << name;
     EXPECT_EQ(spans[0].second, layout.width()) << name;
