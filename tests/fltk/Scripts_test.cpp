@@ -128,6 +128,28 @@ TEST(ShapedText, LatinCaptionsKeepTheToolkitsFacesSizesAndWidths) {
   }
 }
 
+TEST_F(WindowsTest, ButtonCaptionsKeepTheToolkitsPlaceAndAccessKeyUnderline) {
+  RecordingForm& menu = open(menuLayout());
+  // "&TWO PLAYER" and "&EXIT" have no focus frame over their caption.
+  for (const std::string name : {"Command2", "Command3"}) {
+    const Fl_Widget& button = *widget(menu, name);
+    const int inset = 3;  // inside the button's frame
+    const int w = button.w() - 2 * inset, h = button.h() - 2 * inset;
+    const Snapshot shot(windowOf(menu));
+    const Snapshot toolkit = drawnAlone(w, h, button.color(), [&] {
+      fl_font(button.labelfont(), button.labelsize());
+      fl_color(button.labelcolor());
+      const char shortcut = fl_draw_shortcut;
+      fl_draw_shortcut = 1;
+      fl_draw(button.label(), -inset, -inset, button.w(), button.h(), FL_ALIGN_CENTER, nullptr, 0);
+      fl_draw_shortcut = shortcut;
+    });
+    EXPECT_EQ(areaOf(shot, button.x() + inset, button.y() + inset, w, h),
+              areaOf(toolkit, 0, 0, w, h))
+        << name;
+  }
+}
+
 TEST_F(WindowsTest, NameLabelsMeasureAndDrawEveryScriptThroughTheTextStack) {
   RecordingForm& form = open(twoPlayerLayout());
   const FontSpec& font = form.control("Label2").layout().font;
