@@ -20,7 +20,8 @@ find_package(X11 REQUIRED)
 # the toolkit's own drawable, as the toolkit draws its own text.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(PANGO_XFT REQUIRED IMPORTED_TARGET pangoxft)
-ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_platform fltk_toolkit X11::X11 PkgConfig::PANGO_XFT)
+ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11
+  PkgConfig::PANGO_XFT)
 
 add_executable(orvane-tictactoe ${CMAKE_SOURCE_DIR}/src/main.cpp)
 target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_fltk ttt_shell X11::X11 ttt_warnings)

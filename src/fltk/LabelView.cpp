@@ -4,12 +4,12 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include "art/Images.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "fltk/ShapedText.h"
 #include "fltk/TextLayout.h"
 #include "fltk/TooltipWindow.h"
-#include "screens/Images.h"
 
 namespace ttt {
 

@@ -12,8 +12,7 @@
 #include <optional>
 
 #include "fltk/AccessKeyCaption.h"
-#include "fltk/FltkInputBox.h"
-#include "fltk/FltkMessageBox.h"
+#include "fltk/FltkDialogs.h"
 #include "fltk/Fonts.h"
 #include "fltk/ShapedText.h"
 #include "fltk/TextBox.h"
