@@ -98,7 +98,8 @@ void NameInput::limitReached() {
 }
 
 // A left press puts the cursor at the character under the mouse (Shift extends the
-// selection to it), dragging selects; a middle press pastes the primary selection.
+// selection to it), dragging selects, a double click selects all; a middle press pastes the
+// primary selection.
 bool NameInput::handleMouse(int event) {
   if (Fl::event_button() == FL_MIDDLE_MOUSE && event == FL_PUSH) {
     if (Fl::focus() != this) take_focus();
@@ -116,7 +117,11 @@ bool NameInput::handleMouse(int event) {
                         fonts::kDialogFont, textsize());
   const int at = static_cast<int>(text.offsetAt(Fl::event_x() - textLeft(text)));
   const bool extend = event == FL_DRAG || Fl::event_state(FL_SHIFT) != 0;
-  position(at, extend ? mark() : at);
+  if (event == FL_PUSH && Fl::event_clicks() != 0) {
+    position(size(), 0);  // a double click selects the whole name
+  } else {
+    position(at, extend ? mark() : at);
+  }
   return true;
 }
 

@@ -73,6 +73,13 @@ Pixels ink(const Snapshot& shot, int x, int y, int w, int h) {
   return inkW > 0 ? areaOf(shot, left, top, inkW, inkH) : Pixels{};
 }
 
+// The name field of an input box.
+Fl_Input* nameField(Fl_Window& dialog) {
+  for (int i = 0; i < dialog.children(); ++i)
+    if (auto* field = dynamic_cast<Fl_Input*>(dialog.child(i))) return field;
+  return nullptr;
+}
+
 const FontSpec& fontOf(const FormLayout& layout, const std::string& name) {
   for (const ControlLayout& control : layout.controls)
     if (control.fullName() == name) return control.font;
@@ -276,9 +283,7 @@ TEST(FltkServices, NameBoxShowsANameInAnyScriptAndStepsOverWholeCharacters) {
     Pixels shown, expected;
     withDialog([&] { FltkInputBox(kApplicationTitle).ask("NAME"); },
                [&](Fl_Window& dialog) {
-                 Fl_Input* input = nullptr;
-                 for (int i = 0; i < dialog.children(); ++i)
-                   if (auto* found = dynamic_cast<Fl_Input*>(dialog.child(i))) input = found;
+                 Fl_Input* input = nameField(dialog);
                  ASSERT_NE(input, nullptr);
                  input->value(name.c_str());
                  input->position(0);
@@ -297,25 +302,36 @@ TEST(FltkServices, NameBoxShowsANameInAnyScriptAndStepsOverWholeCharacters) {
     EXPECT_FALSE(shown.empty()) << name;
     EXPECT_EQ(shown, expected) << name;
   }
-  // The arrows and deletions take "e" and its accent, or an emoji and its skin tone, as one.
+  // The mouse finds the character under it as it is drawn; the arrows and deletions take
+  // "e" and its accent, or an emoji and its skin tone, as one.
   std::string left;
-  withDialog([&] { left = FltkInputBox(kApplicationTitle).ask("NAME"); },
-             [&](Fl_Window& dialog) {
-               Fl_Input* input = nullptr;
-               for (int i = 0; i < dialog.children(); ++i)
-                 if (auto* found = dynamic_cast<Fl_Input*>(dialog.child(i))) input = found;
-               ASSERT_NE(input, nullptr);
-               input->take_focus();
-               input->value(("xe\xCC\x81" + kEmoji + "y").c_str());
-               input->position(input->size());
-               pressKey(dialog, FL_Left);
-               pressKey(dialog, FL_Left);
-               EXPECT_EQ(input->position(), 1 + 3 + 4);
-               pressKey(dialog, FL_BackSpace);
-               pressKey(dialog, FL_Left);
-               pressKey(dialog, FL_Delete);
-               pressKey(dialog, FL_Enter, "\r");
-             });
+  withDialog(
+      [&] { left = FltkInputBox(kApplicationTitle).ask("NAME"); },
+      [&](Fl_Window& dialog) {
+        Fl_Input* input = nameField(dialog);
+        ASSERT_NE(input, nullptr);
+        input->take_focus();
+        // A click at the right end of שלום puts the cursor before its first letter;
+        // a double click selects all of it.
+        input->value(kHebrew.c_str());
+        const TextLayout hebrew(kHebrew, fonts::kDialogFont, fonts::kDialogFontPixels);
+        const int right = input->x() + 4 + hebrew.width() - 2, middle = input->y() + 10;
+        clickAt(dialog, right, middle);
+        EXPECT_EQ((std::array{input->position(), input->mark()}), (std::array{0, 0}));
+        Fl::e_clicks = 1;
+        clickAt(dialog, right, middle);
+        Fl::e_clicks = 0;
+        EXPECT_EQ((std::array{input->position(), input->mark()}), (std::array{input->size(), 0}));
+        input->value(("xe\xCC\x81" + kEmoji + "y").c_str());
+        input->position(input->size());
+        pressKey(dialog, FL_Left);
+        pressKey(dialog, FL_Left);
+        EXPECT_EQ(input->position(), 1 + 3 + 4);
+        pressKey(dialog, FL_BackSpace);
+        pressKey(dialog, FL_Left);
+        pressKey(dialog, FL_Delete);
+        pressKey(dialog, FL_Enter, "\r");
+      });
   EXPECT_EQ(left, "x" + kEmoji.substr(4) + "y");
 }
 
