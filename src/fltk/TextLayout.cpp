@@ -52,19 +52,22 @@ std::string validUtf8(std::string_view text) {
 
 int pixels(int pangoUnits) { return PANGO_PIXELS(pangoUnits); }
 
-// The Xft drawing target on the toolkit's current drawable, clipped as the toolkit clips.
-XftDraw* currentTarget() {
-  static XftDraw* target = nullptr;
-  static Window drawable = 0;
-  if (target == nullptr) {
-    target = XftDrawCreate(fl_display, fl_window, fl_visual->visual, fl_colormap);
-  } else if (drawable != fl_window) {
-    XftDrawChange(target, fl_window);
+// An Xft drawing target on the toolkit's current drawable, clipped as the toolkit clips.
+// It lives for one drawing only: kept, it would hold a picture of a drawable that the
+// toolkit may destroy (a double buffer, an image surface), which the server frees with it.
+class DrawTarget {
+ public:
+  DrawTarget() : draw_(XftDrawCreate(fl_display, fl_window, fl_visual->visual, fl_colormap)) {
+    XftDrawSetClip(draw_, fl_clip_region());
   }
-  drawable = fl_window;
-  XftDrawSetClip(target, fl_clip_region());
-  return target;
-}
+  ~DrawTarget() { XftDrawDestroy(draw_); }
+  DrawTarget(const DrawTarget&) = delete;
+  DrawTarget& operator=(const DrawTarget&) = delete;
+  XftDraw* get() const { return draw_; }
+
+ private:
+  XftDraw* draw_;
+};
 
 }  // namespace
 
@@ -164,7 +167,8 @@ void TextLayout::draw(int x, int y, Fl_Color colour) const {
                             static_cast<unsigned short>(blue * 257), 0xFFFF};
   XftColor ink;
   XftColorAllocValue(fl_display, fl_visual->visual, fl_colormap, &wanted, &ink);
-  pango_xft_render_layout(currentTarget(), &ink, layout_, x * PANGO_SCALE, y * PANGO_SCALE);
+  const DrawTarget target;
+  pango_xft_render_layout(target.get(), &ink, layout_, x * PANGO_SCALE, y * PANGO_SCALE);
   XftColorFree(fl_display, fl_visual->visual, fl_colormap, &ink);
 }
 
