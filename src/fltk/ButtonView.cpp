@@ -27,7 +27,7 @@ AccessKeyCaption shownCaption(const Fl_Label* label) {
 // caption's font, as the toolkit underlines it.
 void drawLiteral(const Fl_Label* label, int x, int y, int w, int h, Fl_Align align) {
   const AccessKeyCaption caption = shownCaption(label);
-  const FontSpec font = fonts::spec(label->font);
+  const FontSpec font = fonts::layoutFont(label->font);
   const TextLayout text(caption.text, font, label->size);
   int left = x + (w - text.width()) / 2;
   if ((align & FL_ALIGN_LEFT) != 0) left = x;
@@ -42,7 +42,7 @@ void drawLiteral(const Fl_Label* label, int x, int y, int w, int h, Fl_Align ali
 }
 
 void measureLiteral(const Fl_Label* label, int& w, int& h) {
-  const TextLayout text(shownCaption(label).text, fonts::spec(label->font), label->size);
+  const TextLayout text(shownCaption(label).text, fonts::layoutFont(label->font), label->size);
   w = text.width();
   h = text.height();
 }

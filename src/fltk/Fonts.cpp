@@ -28,7 +28,7 @@ Fl_Font fonts::face(const FontSpec& font) {
   return font.bold ? kSansBold : kSansRegular;
 }
 
-FontSpec fonts::spec(Fl_Font face) {
+FontSpec fonts::layoutFont(Fl_Font face) {
   FontSpec font;
   font.face =
       face == kComicRegular || face == kComicBold ? FontFace::ComicSansMs : FontFace::MsSansSerif;

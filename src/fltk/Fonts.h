@@ -18,7 +18,7 @@ inline constexpr int kDialogFontPixels = 14;
 // The toolkit font of a layout font; registers the substitute faces on first use.
 Fl_Font face(const FontSpec& font);
 // The face and weight of a toolkit font that face() gave.
-FontSpec spec(Fl_Font face);
+FontSpec layoutFont(Fl_Font face);
 
 }  // namespace fonts
 }  // namespace ttt
