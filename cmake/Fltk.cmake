@@ -16,7 +16,12 @@ target_compile_options(fltk_toolkit INTERFACE ${FLTK_CXXFLAGS})
 target_link_libraries(fltk_toolkit INTERFACE ${FLTK_LDFLAGS})
 # The backend also calls Xlib itself (window properties, the display connection).
 find_package(X11 REQUIRED)
-ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11)
+# Text is shaped by Pango (HarfBuzz, FriBidi, fontconfig fallback) and drawn through Xft on
+# the toolkit's own drawable, as the toolkit draws its own text.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(PANGO_XFT REQUIRED IMPORTED_TARGET pangoxft)
+ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11
+  PkgConfig::PANGO_XFT)
 
 add_executable(orvane-tictactoe ${CMAKE_SOURCE_DIR}/src/main.cpp)
 target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_fltk ttt_shell X11::X11 ttt_warnings)

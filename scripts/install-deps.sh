@@ -10,6 +10,7 @@ packages=(
   cmake
   libfltk1.3-dev    # the toolkit, with the X11 headers
   libpng-dev        # writes the icon theme's icons at build time
+  libpango1.0-dev   # shapes and draws text in any script (HarfBuzz, FriBidi) through Xft
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
@@ -20,6 +21,9 @@ test_packages=(
   xauth               # a cookie for the test of a server that refuses the program
   xdotool             # drives the real program in the end-to-end tests
   xclip               # puts hostile names on the clipboard for the end-to-end tests
+  fonts-noto-core         # Arabic and Hebrew faces for the tests of names in any script
+  fonts-wqy-microhei      # a Chinese face for the same tests
+  fonts-noto-color-emoji  # emoji for the same tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
   icewm               # a window manager that does not enforce size hints, for the tests
   x11-xserver-utils   # xrdb, which sets Xft.dpi for the tests at each scale

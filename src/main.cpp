@@ -13,7 +13,7 @@
 #include "fltk/FixedSizeGuard.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
-#include "fltk/Tooltips.h"
+#include "fltk/TooltipWindow.h"
 #include "fltk/WindowIdentity.h"
 #include "fltk/XftDpi.h"
 #include "platform/SingleInstance.h"
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   if (!dpi.problem.empty())
     std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
   const ttt::Scale scale(dpi.dpi);
-  ttt::scaleTooltips(scale);
+  ttt::TooltipWindow::useScale(scale);
   ttt::FltkServices services(scale);
   ttt::FltkWindows windows(scale);
   ttt::Application app(services.services, windows);

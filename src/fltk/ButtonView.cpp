@@ -3,24 +3,48 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include <string>
+#include <string_view>
+
+#include "fltk/AccessKeyCaption.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
+#include "fltk/TextLayout.h"
 
 namespace ttt {
 
 namespace {
 
-// A caption drawn without symbols: '@' shows as itself. The button's own flag still lets
-// '&' underline the access key.
+// The caption as the button shows it: with the button's flag, '&' marks the access key.
+AccessKeyCaption shownCaption(const Fl_Label* label) {
+  const std::string_view caption = label->value != nullptr ? label->value : "";
+  if (fl_draw_shortcut != 0) return accessKeyCaption(caption);
+  return {std::string(caption), std::nullopt};
+}
+
+// A caption drawn through the shaping text stack, without symbols ('@' shows as itself),
+// placed as the toolkit places a label; the access key is underlined with a '_' of the
+// caption's font, as the toolkit underlines it.
 void drawLiteral(const Fl_Label* label, int x, int y, int w, int h, Fl_Align align) {
-  fl_font(label->font, label->size);
-  fl_color(label->color);
-  fl_draw(label->value, x, y, w, h, align, label->image, 0);
+  const AccessKeyCaption caption = shownCaption(label);
+  const FontSpec font = fonts::layoutFont(label->font);
+  const TextLayout text(caption.text, font, label->size);
+  int left = x + (w - text.width()) / 2;
+  if ((align & FL_ALIGN_LEFT) != 0) left = x;
+  if ((align & FL_ALIGN_RIGHT) != 0) left = x + w - text.width();
+  int top = y + (h - text.height()) / 2;
+  if ((align & FL_ALIGN_TOP) != 0) top = y;
+  if ((align & FL_ALIGN_BOTTOM) != 0) top = y + h - text.height();
+  text.draw(left, top, label->color);
+  if (caption.marked && fl_draw_shortcut == 1)
+    TextLayout("_", font, label->size)
+        .draw(left + text.cursorX(*caption.marked), top, label->color);
 }
 
 void measureLiteral(const Fl_Label* label, int& w, int& h) {
-  fl_font(label->font, label->size);
-  fl_measure(label->value, w, h, 0);
+  const TextLayout text(shownCaption(label).text, fonts::layoutFont(label->font), label->size);
+  w = text.width();
+  h = text.height();
 }
 
 Fl_Labeltype literalLabelType() {

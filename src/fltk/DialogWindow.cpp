@@ -4,14 +4,14 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Return_Button.H>
-#include <FL/fl_draw.H>
-
 #include <algorithm>
 
 #include "fltk/Drawings.h"
-#include "fltk/LiteralText.h"
+#include "fltk/Fonts.h"
 #include "fltk/NameInput.h"
 #include "fltk/ScaledButton.h"
+#include "fltk/ShapedText.h"
+#include "fltk/TextBox.h"
 #include "fltk/TextWrap.h"
 #include "fltk/WindowHints.h"
 
@@ -28,7 +28,8 @@ constexpr int kMinTextWidth = 330;
 constexpr int kInputHeight = 23;
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 23;
-constexpr Fl_Fontsize kTextSize = 14;
+constexpr int kTextSize = fonts::kDialogFontPixels;
+constexpr const FontSpec& kTextFont = fonts::kDialogFont;
 // Room kept free around the dialog for the window manager's border and title bar.
 constexpr int kFrameAllowance = 40;
 
@@ -102,25 +103,23 @@ void DialogWindow::build(Kind kind, const std::string& prompt) {
 // Returns the prompt's bottom edge.
 int DialogWindow::addPrompt(const std::string& prompt) {
   const WorkArea area = workArea();
-  fl_font(FL_HELVETICA, px(kTextSize));
+  const int textSize = px(kTextSize);
+  const int lineHeight = shaped_text::measure("", kTextFont, textSize).height;
   const int maxWidth = std::max(px(kMinTextWidth), area.w * 3 / 4 - px(kTextLeft) - px(kMargin));
   // What the dialog needs besides its text: margins, field, buttons and a title bar.
   const int otherHeight =
       3 * px(kMargin) + px(5) + px(kInputHeight) + px(kButtonHeight) + px(kFrameAllowance);
-  const int maxLines = std::max(1, (area.h - otherHeight) / fl_height());
-  const std::string wrapped = wrapToWidth(prompt, maxWidth, static_cast<std::size_t>(maxLines));
-  int textWidth = 0;
-  int textHeight = 0;
-  fl_measure(wrapped.c_str(), textWidth, textHeight, 0);
-  textHeight = std::max(textHeight, fl_height());
-  size(std::max(w(), px(kTextLeft) + textWidth + px(kMargin)), h());
+  const int maxLines = std::max(1, (area.h - otherHeight) / lineHeight);
+  const std::string wrapped =
+      wrapToWidth(prompt, maxWidth, static_cast<std::size_t>(maxLines), kTextFont, textSize);
+  const shaped_text::TextSize text = shaped_text::measure(wrapped, kTextFont, textSize);
+  const int textHeight = text.height;
+  size(std::max(w(), px(kTextLeft) + text.width + px(kMargin)), h());
   // A short prompt sits level with the middle of the icon.
   const int top = px(kMargin) + std::max(0, (px(kIconSize) - textHeight) / 2);
-  prompt_ = new Fl_Box(px(kTextLeft), top, w() - px(kTextLeft) - px(kMargin), textHeight);
-  prompt_->labelfont(FL_HELVETICA);
-  prompt_->labelsize(px(kTextSize));
-  prompt_->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
-  prompt_->copy_label(literalToolkitText(wrapped).c_str());
+  prompt_ = new TextBox(px(kTextLeft), top, w() - px(kTextLeft) - px(kMargin), textHeight,
+                        kTextFont, textSize);
+  prompt_->copy_label(wrapped.c_str());
   return top + textHeight;
 }
 

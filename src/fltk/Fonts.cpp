@@ -28,4 +28,12 @@ Fl_Font fonts::face(const FontSpec& font) {
   return font.bold ? kSansBold : kSansRegular;
 }
 
+FontSpec fonts::layoutFont(Fl_Font face) {
+  FontSpec font;
+  font.face =
+      face == kComicRegular || face == kComicBold ? FontFace::ComicSansMs : FontFace::MsSansSerif;
+  font.bold = face == kSansBold || face == kComicBold;
+  return font;
+}
+
 }  // namespace ttt

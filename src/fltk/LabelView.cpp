@@ -4,32 +4,21 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
-#include <cstddef>
-
 #include "art/Images.h"
 #include "fltk/Colours.h"
 #include "fltk/Drawings.h"
 #include "fltk/Fonts.h"
-#include "fltk/LiteralText.h"
+#include "fltk/ShapedText.h"
+#include "fltk/TextLayout.h"
+#include "fltk/TooltipWindow.h"
 
 namespace ttt {
-
-namespace {
-
-// The size of text in the current font, drawn literally and without wrapping.
-void measureLiterally(const std::string& text, int& width, int& height) {
-  width = 0;
-  height = 0;
-  fl_measure(text.c_str(), width, height, 0);
-}
-
-}  // namespace
 
 LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
                      Scale scale)
     : Fl_Widget(box.x, box.y, box.width, box.height),
       ControlView(control),
-      font_(fonts::face(placed.layout->font)),
+      font_(placed.layout->font),
       fontSize_(placed.fontPixels),
       underline_(placed.layout->font.underline),
       opaque_(placed.layout->opaque),
@@ -39,8 +28,11 @@ LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelR
   Fl_Widget::box(FL_NO_BOX);
   color(toolkitColour(placed.layout->backColour));
   labelcolor(toolkitColour(placed.layout->foreColour));
+  if (link_) TooltipWindow::replaceToolkitTooltips();
   controlChanged(control);
 }
+
+LabelView::~LabelView() { TooltipWindow::hoverEnded(*this); }
 
 void LabelView::controlChanged(const Control& control) {
   setText(control.caption());
@@ -54,50 +46,34 @@ void LabelView::controlChanged(const Control& control) {
 void LabelView::setText(const std::string& text) {
   text_ = text;
   if (autoSize_) fitToText();
-  if (link_) copy_tooltip(literalToolkitText(text_).c_str());
+  if (link_) copy_tooltip(text_.c_str());  // for whoever reads it; TooltipWindow shows it
 }
 
 void LabelView::fitToText() {
-  fl_font(font_, fontSize_);
-  int width = 0;
-  int height = 0;
-  measureLiterally(text_, width, height);
-  // An empty caption still keeps the height of one line.
-  if (height == 0) height = fl_height();
-  size(width, height);
+  const shaped_text::TextSize size = shaped_text::measure(text_, font_, fontSize_);
+  this->size(size.width, size.height);
 }
 
 void LabelView::draw() {
   if (opaque_) fl_rectf(x(), y(), w(), h(), color());
   fl_push_clip(x(), y(), w(), h());
-  fl_font(font_, fontSize_);
-  fl_color(labelcolor());
-  // Names may hold '&' and '@': neither marks an access key nor starts a symbol here.
-  const char drawShortcut = fl_draw_shortcut;
-  fl_draw_shortcut = 0;
-  fl_draw(text_.c_str(), x(), y(), w(), h(), FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE, nullptr, 0);
-  fl_draw_shortcut = drawShortcut;
-  if (underline_) drawUnderline();
+  // Names may hold '&' and '@': the text is drawn as it stands.
+  const TextLayout text(text_, font_, fontSize_);
+  text.draw(x(), y(), labelcolor());
+  if (underline_) drawUnderline(text);
   fl_pop_clip();
 }
 
 // Underlines every line of the text one pixel below its base line, the pixel and the line
 // as large as one pixel is at the scale.
-void LabelView::drawUnderline() const {
-  int top = y();
-  std::size_t start = 0;
-  while (start <= text_.size()) {
-    std::size_t end = text_.find('\n', start);
-    if (end == std::string::npos) end = text_.size();
-    int width = 0;
-    int height = 0;
-    measureLiterally(text_.substr(start, end - start), width, height);
-    const int baseline = top + fl_height() - fl_descent();
-    for (int row = 0; width > 0 && row < scale_.lineWidth(1); ++row) {
-      fl_xyline(x(), baseline + scale_.lineWidth(1) + row, x() + width - 1);
+void LabelView::drawUnderline(const TextLayout& text) const {
+  fl_color(labelcolor());
+  const int pixel = scale_.lineWidth(1);
+  for (const TextLayout::Line& line : text.lines()) {
+    for (int row = 0; line.width > 0 && row < pixel; ++row) {
+      const int y0 = y() + line.baseline + pixel + row;
+      fl_xyline(x() + line.left, y0, x() + line.left + line.width - 1);
     }
-    top += fl_height();
-    start = end + 1;
   }
 }
 
@@ -106,12 +82,15 @@ int LabelView::handle(int event) {
     case FL_ENTER:
       if (!link_) return 0;
       showHandCursor();
+      TooltipWindow::hoverStarted(*this, text_);
       return 1;  // so that the leave is reported too
     case FL_LEAVE:
       if (!link_) return 0;
       if (window() != nullptr) window()->cursor(FL_CURSOR_DEFAULT);
+      TooltipWindow::hoverEnded(*this);
       return 1;
     case FL_PUSH:
+      TooltipWindow::hoverEnded(*this);
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
       // As on Windows, a click is a press and a release over the same label.

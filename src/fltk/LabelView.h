@@ -10,15 +10,21 @@
 
 namespace ttt {
 
+class TextLayout;
+
 // A label: its caption drawn literally (no symbols, no access key) at the top left of its
 // box, in its font and colour, on its background colour unless it is transparent. A label
 // that sizes itself to its text takes the size of the caption and keeps its top left
 // corner. A link label underlines its text, shows the hand cursor while the mouse is over
-// it and repeats its caption as its tooltip. A left click on the box clicks the control.
+// it and repeats its caption as its tooltip, drawn as the caption is. A left click on the box
+// clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
   // The box is in window pixels; the underline and the hand cursor follow the scale.
   LabelView(Control& control, const PlacedControl& placed, const PixelRect& box, Scale scale);
+  ~LabelView() override;
+  LabelView(const LabelView&) = delete;
+  LabelView& operator=(const LabelView&) = delete;
 
   void controlChanged(const Control& control) override;
   int handle(int event) override;
@@ -29,11 +35,11 @@ class LabelView : public Fl_Widget, public ControlView {
  private:
   void setText(const std::string& text);
   void fitToText();
-  void drawUnderline() const;
+  void drawUnderline(const TextLayout& text) const;
   void showHandCursor();
 
   std::string text_;
-  Fl_Font font_;
+  FontSpec font_;
   Fl_Fontsize fontSize_;
   bool underline_;
   bool opaque_;

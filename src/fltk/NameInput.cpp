@@ -2,38 +2,45 @@
 
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
-#include <FL/fl_utf8.h>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fltk/Fonts.h"
+#include "fltk/Graphemes.h"
+#include "fltk/TextLayout.h"
 
 namespace ttt {
 
 namespace {
 
-int characterCount(const char* text, int bytes) {
-  return bytes > 0 ? fl_utf_nb_char(reinterpret_cast<const unsigned char*>(text), bytes) : 0;
-}
+constexpr int kTextMargin = 2;  // pixels between the field's inner edge and the text
 
-// How many bytes of `text` make up its first `characters` characters before any line
-// break; a stray byte counts as a character of its own.
-int fittingBytes(const char* text, int bytes, int characters) {
-  int at = 0;
-  for (int taken = 0; at < bytes && taken < characters; ++taken) {
-    if (text[at] == '\n' || text[at] == '\r') break;
-    int length = 0;
-    fl_utf8decode(text + at, text + bytes, &length);
-    at += std::clamp(length, 1, bytes - at);
+// The cluster boundary before or after byte `at` of `text`.
+std::size_t stepOver(std::string_view text, std::size_t at, bool forward) {
+  std::size_t before = 0;
+  for (const std::size_t end : graphemeEnds(text)) {
+    if (forward && end > at) return end;
+    if (!forward && end >= at) return before;
+    before = end;
   }
-  return at;
+  return forward ? text.size() : before;
 }
 
 }  // namespace
 
-NameInput::NameInput(int x, int y, int width, int height) : Fl_Input(x, y, width, height) {}
+NameInput::NameInput(int x, int y, int width, int height) : Fl_Input(x, y, width, height) {
+  textsize(fonts::kDialogFontPixels);
+}
 
 int NameInput::handle(int event) {
+  if ((event == FL_PUSH || event == FL_DRAG || event == FL_RELEASE) && handleMouse(event)) return 1;
+  if (event == FL_KEYBOARD && handleStepKey()) return 1;
   if (!isTextInsertion(event)) return Fl_Input::handle(event);
-  const int fitting = fittingBytes(Fl::event_text(), Fl::event_length(), roomInCharacters());
+  const std::string_view inserted(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
+  const int fitting = fittingBytes(inserted);
   const char* stop = Fl::event_text() + fitting;
   const bool atLineBreak = fitting < Fl::event_length() && (*stop == '\n' || *stop == '\r');
   if (fitting < Fl::event_length() && !atLineBreak) limitReached();
@@ -54,17 +61,126 @@ bool NameInput::isTextInsertion(int event) const {
   return first >= 0x20 && first != 0x7f;
 }
 
-// Characters that may still go in, counting the selection the insertion replaces.
-int NameInput::roomInCharacters() const {
-  const int from = std::min(position(), mark());
-  const int to = std::max(position(), mark());
-  const int kept = characterCount(value(), size()) - characterCount(value() + from, to - from);
-  return std::max(0, kMaxNameCharacters - kept);
+// How many bytes of `inserted`, put in place of the selection, keep the name within the
+// limit: whole characters, up to any line break. A combining mark typed after its letter
+// adds no character.
+int NameInput::fittingBytes(std::string_view inserted) const {
+  inserted = inserted.substr(0, std::min(inserted.find('\n'), inserted.find('\r')));
+  // More than the limit never fits: the rest is not looked at.
+  const std::vector<std::size_t> own = graphemeEnds(inserted);
+  std::vector<std::size_t> cuts{0};
+  cuts.insert(cuts.end(), own.begin(),
+              own.begin() + static_cast<std::ptrdiff_t>(
+                                std::min<std::size_t>(own.size(), kMaxNameCharacters + 1)));
+  const std::string_view text(value(), static_cast<std::size_t>(size()));
+  const auto from = static_cast<std::size_t>(std::min(position(), mark()));
+  const auto to = static_cast<std::size_t>(std::max(position(), mark()));
+  const auto fits = [&](std::size_t bytes) {
+    const std::string name = std::string(text.substr(0, from)) +
+                             std::string(inserted.substr(0, bytes)) + std::string(text.substr(to));
+    return graphemeCount(name) <= static_cast<std::size_t>(kMaxNameCharacters);
+  };
+  // More text never makes fewer characters: the longest cut that fits is found by halving.
+  std::size_t low = 0;
+  std::size_t high = cuts.size() - 1;
+  while (low < high) {
+    const std::size_t middle = (low + high + 1) / 2;
+    if (fits(cuts[middle])) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return static_cast<int>(cuts[low]);
 }
 
 void NameInput::limitReached() {
   fl_beep();
   if (limitNote_ != nullptr) limitNote_->show();
+}
+
+// A left press puts the cursor at the character under the mouse (Shift extends the
+// selection to it), dragging selects, a double click selects all; a middle press pastes the
+// primary selection.
+bool NameInput::handleMouse(int event) {
+  if (Fl::event_button() == FL_MIDDLE_MOUSE && event == FL_PUSH) {
+    if (Fl::focus() != this) take_focus();
+    Fl::paste(*this, 0);
+    return true;
+  }
+  if (Fl::event_button() != FL_LEFT_MOUSE) return false;
+  if (event == FL_RELEASE) {
+    if (position() != mark())
+      Fl::copy(value() + std::min(position(), mark()), std::abs(position() - mark()), 0);
+    return true;
+  }
+  if (Fl::focus() != this) take_focus();
+  const TextLayout text(std::string_view(value(), static_cast<std::size_t>(size())),
+                        fonts::kDialogFont, textsize());
+  const int at = static_cast<int>(text.offsetAt(Fl::event_x() - textLeft(text)));
+  const bool extend = event == FL_DRAG || Fl::event_state(FL_SHIFT) != 0;
+  if (event == FL_PUSH && Fl::event_clicks() != 0) {
+    position(size(), 0);  // a double click selects the whole name
+  } else {
+    position(at, extend ? mark() : at);
+  }
+  return true;
+}
+
+// Left and Right, with or without Shift, and Backspace and Delete step over whole characters.
+bool NameInput::handleStepKey() {
+  if (Fl::event_state(FL_CTRL | FL_ALT | FL_META) != 0) return false;
+  const int key = Fl::event_key();
+  const bool forward = key == FL_Right || key == FL_Delete;
+  if (key != FL_Left && key != FL_Right && key != FL_BackSpace && key != FL_Delete) return false;
+  const std::string_view text(value(), static_cast<std::size_t>(size()));
+  const auto step = static_cast<int>(stepOver(text, static_cast<std::size_t>(position()), forward));
+  if (key == FL_BackSpace || key == FL_Delete) {
+    if (position() != mark()) return false;  // the toolkit deletes the selection
+    cut(position(), step);
+    return true;
+  }
+  position(step, Fl::event_state(FL_SHIFT) != 0 ? mark() : step);
+  return true;
+}
+
+// Where the text starts in window pixels, scrolled so that the cursor stays in view.
+int NameInput::textLeft(const TextLayout& text) {
+  const int inner = w() - Fl::box_dw(box()) - 2 * kTextMargin;
+  const int cursor = text.cursorX(static_cast<std::size_t>(position()));
+  scroll_ = std::clamp(scroll_, cursor - inner + 2, cursor);
+  scroll_ = std::max(0, std::min(scroll_, text.width() + 2 - inner));
+  return x() + Fl::box_dx(box()) + kTextMargin - scroll_;
+}
+
+void NameInput::draw() {
+  const Fl_Boxtype frame = box();
+  draw_box(frame, color());
+  const int innerX = x() + Fl::box_dx(frame);
+  const int innerY = y() + Fl::box_dy(frame);
+  fl_push_clip(innerX, innerY, w() - Fl::box_dw(frame), h() - Fl::box_dh(frame));
+  const TextLayout text(std::string_view(value(), static_cast<std::size_t>(size())),
+                        fonts::kDialogFont, textsize());
+  const int left = textLeft(text);
+  const int top = innerY + (h() - Fl::box_dh(frame) - text.height()) / 2;
+  text.draw(left, top, active_r() ? textcolor() : fl_inactive(textcolor()));
+  const bool focused = Fl::focus() == this;
+  if (focused && position() != mark()) {
+    // The selection, in as many pieces as its directions, in the selection's colours.
+    const auto from = static_cast<std::size_t>(std::min(position(), mark()));
+    const auto to = static_cast<std::size_t>(std::max(position(), mark()));
+    for (const auto& [start, end] : text.spans(from, to)) {
+      fl_push_clip(left + start, top, end - start, text.height());
+      fl_color(selection_color());
+      fl_rectf(left + start, top, end - start, text.height());
+      text.draw(left, top, fl_contrast(textcolor(), selection_color()));
+      fl_pop_clip();
+    }
+  } else if (focused) {
+    fl_color(cursor_color());
+    fl_rectf(left + text.cursorX(static_cast<std::size_t>(position())), top, 2, text.height());
+  }
+  fl_pop_clip();
 }
 
 }  // namespace ttt

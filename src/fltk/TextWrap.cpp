@@ -1,9 +1,10 @@
 #include "fltk/TextWrap.h"
 
-#include <FL/fl_draw.H>
-#include <FL/fl_utf8.h>
-
+#include <map>
 #include <vector>
+
+#include "fltk/Graphemes.h"
+#include "fltk/ShapedText.h"
 
 namespace ttt {
 
@@ -11,16 +12,24 @@ namespace {
 
 constexpr const char* kEllipsis = "\xE2\x80\xA6";
 
-// The number of bytes of the UTF-8 character at `at`; a stray byte counts as one.
-std::size_t characterLength(const std::string& text, std::size_t at) {
-  int length = 0;
-  fl_utf8decode(text.data() + at, text.data() + text.size(), &length);
-  return length > 0 ? static_cast<std::size_t>(length) : 1;
-}
+// Widths in one font, shaped; a character's width is measured once.
+class Widths {
+ public:
+  Widths(const FontSpec& font, int pixelSize) : font_(font), pixelSize_(pixelSize) {}
+  int of(const std::string& text) const {
+    return text.empty() ? 0 : shaped_text::measure(text, font_, pixelSize_).width;
+  }
+  int ofCharacter(const std::string& character) {
+    const auto known = characters_.find(character);
+    if (known != characters_.end()) return known->second;
+    return characters_[character] = of(character);
+  }
 
-double widthOf(const std::string& text) {
-  return text.empty() ? 0.0 : fl_width(text.data(), static_cast<int>(text.size()));
-}
+ private:
+  FontSpec font_;
+  int pixelSize_;
+  std::map<std::string, int> characters_;
+};
 
 // Where a line may break: the last blank that follows some other character.
 std::size_t lastBreakingBlank(const std::string& line) {
@@ -30,15 +39,19 @@ std::size_t lastBreakingBlank(const std::string& line) {
   return blank != std::string::npos && blank > content ? blank : std::string::npos;
 }
 
-// Appends the lines of one paragraph (text without line breaks) to `lines`.
-void wrapParagraph(const std::string& paragraph, double maxWidth, std::vector<std::string>& lines) {
+// Appends the lines of one paragraph (text without line breaks) to `lines`, stopping once
+// they are more than `maxLines`.
+void wrapParagraph(const std::string& paragraph, int maxWidth, std::size_t maxLines, Widths& widths,
+                   std::vector<std::string>& lines) {
+  if (lines.size() > maxLines) return;
   std::string line;
-  double width = 0;
-  for (std::size_t at = 0; at < paragraph.size();) {
-    const std::size_t length = characterLength(paragraph, at);
-    const std::string character = paragraph.substr(at, length);
-    at += length;
-    const double characterWidth = widthOf(character);
+  int width = 0;
+  std::size_t at = 0;
+  for (const std::size_t end : graphemeEnds(paragraph)) {
+    if (lines.size() > maxLines) return;
+    const std::string character = paragraph.substr(at, end - at);
+    at = end;
+    const int characterWidth = widths.ofCharacter(character);
     // A break at a blank may leave a rest that is still too wide for the character.
     while (width + characterWidth > maxWidth && !line.empty()) {
       const std::size_t blank = lastBreakingBlank(line);
@@ -49,7 +62,7 @@ void wrapParagraph(const std::string& paragraph, double maxWidth, std::vector<st
         lines.push_back(line.substr(0, blank));
         line.erase(0, blank + 1);
       }
-      width = widthOf(line);
+      width = widths.of(line);
     }
     line += character;
     width += characterWidth;
@@ -58,22 +71,24 @@ void wrapParagraph(const std::string& paragraph, double maxWidth, std::vector<st
 }
 
 // Cuts the lines to `maxLines`, the last one kept shortened to end in an ellipsis.
-void cutToLines(std::vector<std::string>& lines, std::size_t maxLines, double maxWidth) {
+void cutToLines(std::vector<std::string>& lines, std::size_t maxLines, int maxWidth,
+                const Widths& widths) {
   if (lines.size() <= maxLines || maxLines == 0) return;
   lines.resize(maxLines);
   std::string& last = lines.back();
-  const double room = maxWidth - widthOf(kEllipsis);
-  while (!last.empty() && widthOf(last) > room) {
-    std::size_t start = last.size() - 1;
-    while (start > 0 && (static_cast<unsigned char>(last[start]) & 0xC0) == 0x80) --start;
-    last.erase(start);
+  const int room = maxWidth - widths.of(kEllipsis);
+  while (!last.empty() && widths.of(last) > room) {
+    const std::vector<std::size_t> ends = graphemeEnds(last);
+    last.erase(ends.size() > 1 ? ends[ends.size() - 2] : 0);
   }
   last += kEllipsis;
 }
 
 }  // namespace
 
-std::string wrapToWidth(const std::string& text, int maxWidth, std::size_t maxLines) {
+std::string wrapToWidth(const std::string& text, int maxWidth, std::size_t maxLines,
+                        const FontSpec& font, int pixelSize) {
+  Widths widths(font, pixelSize);
   std::vector<std::string> lines;
   std::string paragraph;
   for (const char c : text) {
@@ -82,11 +97,11 @@ std::string wrapToWidth(const std::string& text, int maxWidth, std::size_t maxLi
       paragraph += c;
       continue;
     }
-    wrapParagraph(paragraph, maxWidth, lines);
+    wrapParagraph(paragraph, maxWidth, maxLines, widths, lines);
     paragraph.clear();
   }
-  wrapParagraph(paragraph, maxWidth, lines);
-  cutToLines(lines, maxLines, maxWidth);
+  wrapParagraph(paragraph, maxWidth, maxLines, widths, lines);
+  cutToLines(lines, maxLines, maxWidth, widths);
   std::string wrapped;
   for (std::size_t i = 0; i < lines.size(); ++i) wrapped += (i == 0 ? "" : "\n") + lines[i];
   return wrapped;

@@ -4,7 +4,6 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
-#include <FL/fl_draw.H>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,30 +11,15 @@
 #include <vector>
 
 #include "fltk/FltkDialogs.h"
+#include "fltk/Fonts.h"
 #include "fltk/NameInput.h"
+#include "fltk/ShapedText.h"
 #include "screens/ApplicationTitle.h"
 
 namespace ttt::test {
 
-// Shows a dialog with `open` and runs `inspect` on it from inside the dialog's own loop; then
-// hides the dialog if `inspect` left it open, so that no test hangs, and says whether it had to.
-static bool withDialog(const std::function<void()>& open, std::function<void(Fl_Window&)> inspect) {
-  static std::function<void(Fl_Window&)> pending;
-  static bool leftOpen = false;
-  pending = std::move(inspect);
-  Fl::add_timeout(0.01, [](void*) {
-    if (Fl_Window* dialog = Fl::modal()) {
-      pending(*dialog);
-      leftOpen = dialog->shown();
-      dialog->hide();
-    }
-  });
-  open();
-  return std::exchange(leftOpen, false);
-}
-
 struct Seen {
-  std::string title, prompt, icon;  // the prompt as shown: "@@" draws one '@'
+  std::string title, prompt, icon;  // the prompt's text, drawn as it stands
   std::map<std::string, Fl_Widget*> buttons;
   Fl_Input* input = nullptr;
   std::array<int, 2> drawn{},
@@ -54,11 +38,12 @@ static Seen read(Fl_Window& dialog, const std::string& expectedPrompt) {
     if (dynamic_cast<Fl_Box*>(child) == nullptr) continue;
     if (child->box() != FL_NO_BOX) seen.icon = label;
     if (child->box() != FL_NO_BOX || !seen.prompt.empty()) continue;
-    for (std::size_t at = 0; at < label.size(); at += label.compare(at, 2, "@@") == 0 ? 2 : 1)
-      seen.prompt += label[at];
-    fl_font(child->labelfont(), child->labelsize());
-    fl_measure(label.c_str(), seen.drawn[0], seen.drawn[1], 1);
-    fl_measure(expectedPrompt.c_str(), seen.literal[0], seen.literal[1], 0);
+    seen.prompt = label;
+    const auto drawn = shaped_text::measure(label, fonts::kDialogFont, fonts::kDialogFontPixels);
+    const auto literal =
+        shaped_text::measure(expectedPrompt, fonts::kDialogFont, fonts::kDialogFontPixels);
+    seen.drawn = {drawn.width, drawn.height};
+    seen.literal = {literal.width, literal.height};
   }
   return seen;
 }
@@ -163,9 +148,12 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
 }
 
 TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
-  const std::string accent = "\xC3\xAB";  // one character in two bytes
-  std::string accents;
+  const std::string accent = "\xC3\xAB";       // one character in two bytes
+  const std::string decomposed = "e\xCC\x81";  // "e" and a combining acute: one character
+  const std::string acute = "\xCC\x81";
+  std::string accents, decomposedAccents;
   for (int i = 0; i < 300; ++i) accents += accent;
+  for (int i = 0; i < 255; ++i) decomposedAccents += decomposed;
   using Insert = std::function<void(Fl_Window&, Fl_Input&)>;
   const Insert typeLong = [](Fl_Window& dialog, Fl_Input&) {
     pressKey(dialog, 'x', std::string(300, 'x'));
@@ -185,6 +173,16 @@ TEST(FltkServices, InputBoxKeepsOneLineOfAtMost255Characters) {
       {typeLong, std::string(255, 'x'), true},
       {[&](Fl_Window& dialog, Fl_Input&) { pressKey(dialog, 'e', accents); },
        accents.substr(0, 510), true},
+      // Characters as a reader counts them: 255 decomposed accents fit, a 256th does not, and
+      // an accent more on the last letter adds no character.
+      {paste(decomposedAccents), decomposedAccents, false},
+      {paste(decomposedAccents + decomposed), decomposedAccents, true},
+      {[&](Fl_Window& dialog, Fl_Input& input) {
+         paste(decomposedAccents)(dialog, input);
+         pressKey(dialog, 'e', "e");
+         pressKey(dialog, 0, acute);
+       },
+       decomposedAccents + acute, true},
       {paste("Ann\r\nBob"), "Ann", false},
       {paste("\nBob"), "", false},
       {paste(std::string(1 << 20, 'p')), std::string(255, 'p'), true},

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fltk/FltkWindows.h"
@@ -27,16 +28,20 @@ using Rgb = std::array<int, 3>;
 
 // What a window draws, read back pixel by pixel in window coordinates.
 struct Snapshot {
-  explicit Snapshot(Fl_Window& window) : width(window.w()) {
-    Fl_Image_Surface surface(window.w(), window.h());
+  explicit Snapshot(Fl_Window& window)
+      : Snapshot(window.w(), window.h(),
+                 [&](Fl_Image_Surface& surface) { surface.draw(&window); }) {}
+  // What `paint` draws on a surface of its own.
+  Snapshot(int w, int h, const std::function<void(Fl_Image_Surface&)>& paint) : width(w) {
+    Fl_Image_Surface surface(w, h);
     surface.set_current();
-    surface.draw(&window);
+    paint(surface);
     const std::unique_ptr<Fl_RGB_Image> image(surface.image());
     Fl_Display_Device::display_device()->set_current();
     EXPECT_EQ(image->d(), 3);  // packed RGB, row after row
     EXPECT_EQ(image->ld(), 0);
     const auto* data = reinterpret_cast<const unsigned char*>(image->data()[0]);
-    pixels.assign(data, data + 3 * window.w() * window.h());
+    pixels.assign(data, data + 3 * w * h);
   }
   Rgb at(int x, int y) const {
     const auto offset = static_cast<std::size_t>(3 * (y * width + x));
@@ -83,6 +88,23 @@ inline void pressKey(Fl_Window& window, int key, const std::string& text = "", i
   Fl::e_state = state;
   Fl::handle(FL_KEYBOARD, &window);
   Fl::e_state = 0;
+}
+
+// Shows a dialog with `open` and runs `inspect` on it from inside the dialog's own loop; then
+// hides the dialog if `inspect` left it open, so that no test hangs, and says whether it had to.
+inline bool withDialog(const std::function<void()>& open, std::function<void(Fl_Window&)> inspect) {
+  static std::function<void(Fl_Window&)> pending;
+  static bool leftOpen = false;
+  pending = std::move(inspect);
+  Fl::add_timeout(0.01, [](void*) {
+    if (Fl_Window* dialog = Fl::modal()) {
+      pending(*dialog);
+      leftOpen = dialog->shown();
+      dialog->hide();
+    }
+  });
+  open();
+  return std::exchange(leftOpen, false);
 }
 
 // Whether a shown window's Motif hints let the window manager offer a close box but no

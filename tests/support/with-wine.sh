@@ -31,14 +31,29 @@ make_prefix() {
     target=${face#*=}
     "$wine" reg add "$key" /v "${face%%=*}" /t REG_SZ /d "$target" /f >/dev/null 2>&1 || return 1
   done
+  link_fonts || return 1
   "$wineserver" -w 2>/dev/null || true
-  touch "$prefix/.ready"
+  touch "$prefix/$ready"
 }
 
+# Windows links faces to others that hold the scripts they lack (the FontLink SystemLink
+# key): here the program's faces are linked to the Chinese, Arabic, Hebrew and emoji faces
+# installed for the tests, as Windows links its own to SimSun, Microsoft YaHei and the rest.
+link_fonts() {
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
+  local links='wqy-microhei.ttc,WenQuanYi Micro Hei\0NotoSansArabic-Regular.ttf,Noto Sans Arabic\0NotoSansHebrew-Regular.ttf,Noto Sans Hebrew\0NotoColorEmoji.ttf,Noto Color Emoji'
+  for face in "Liberation Sans" "Liberation Sans Bold" "Comic Neue" "Comic Neue Bold" "Microsoft Sans Serif" \
+    "MS Sans Serif" "Comic Sans MS" "Tahoma"; do
+    "$wine" reg add "$key" /v "$face" /t REG_MULTI_SZ /d "$links" /f >/dev/null 2>&1 || return 1
+  done
+}
+
+# Made by this version of make_prefix: an older prefix is made again.
+ready=.ready-linked-fonts
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
-  if [ ! -e "$prefix/.ready" ]; then
+  if [ ! -e "$prefix/$ready" ]; then
     rm -rf "$prefix"
     make_prefix || { echo "with-wine: could not make the Wine prefix $prefix" >&2; exit 1; }
   fi

@@ -12,7 +12,8 @@
 
 #include "fltk/FltkDialogs.h"
 #include "fltk/Fonts.h"
-#include "fltk/Tooltips.h"
+#include "fltk/ShapedText.h"
+#include "fltk/TooltipWindow.h"
 #include "screens/Layouts.h"
 
 namespace ttt::test {
@@ -161,24 +162,26 @@ TEST_F(ScaleTest, ButtonBordersAndIconsGrowWithTheScale) {
 }
 
 TEST_F(ScaleTest, TooltipTextGrowsWithTheScale) {
-  scaleTooltips(scale);
-  Fl_Tooltip::delay(0);
+  TooltipWindow::useScale(scale);
+  const float delay = Fl_Tooltip::delay();
+  Fl_Tooltip::delay(0.05f);
   RecordingForm& form = open(twoPlayerLayout());
   WindowView& window = windowOf(form);
+  window.wait_for_expose();
   const Fl_Widget& link = *widget(form, "Label3");
-  Fl::e_x = Fl::e_x_root = link.x() + 2;
-  Fl::e_y = Fl::e_y_root = link.y() + 2;
-  Fl::handle(FL_MOVE, &window);
-  // The tooltip is a window of the toolkit's own, apart from the form's.
-  const auto tooltip = [&]() -> Fl_Window* {
-    for (Fl_Window* shown = Fl::first_window(); shown != nullptr; shown = Fl::next_window(shown))
-      if (shown != &window && shown->visible()) return shown;
-    return nullptr;
-  };
-  ASSERT_TRUE(waitUntil([&] { return tooltip() != nullptr; }));
-  fl_font(FL_HELVETICA, width(14));
-  // One line of text at the scaled size, with the toolkit's fixed 3 pixels above and below.
-  EXPECT_EQ(tooltip()->h(), fl_height() + 6);
+  // The pointer itself moves, as a player's would: the server reports the crossing.
+  XWarpPointer(fl_display, 0, fl_xid(&window), 0, 0, 0, 0, link.x() + 2, link.y() + 2);
+  XSync(fl_display, False);
+  ASSERT_TRUE(waitUntil([] { return TooltipWindow::shownTip() != nullptr; }));
+  // One line of text at the scaled size, with 3 scaled pixels above and below.
+  const int lineHeight =
+      shaped_text::measure(link.tooltip(), fonts::kDialogFont, width(14)).height;
+  EXPECT_EQ(TooltipWindow::shownTip()->h(), lineHeight + 2 * width(3));
+  XWarpPointer(fl_display, 0, fl_xid(&window), 0, 0, 0, 0, 1, 1);
+  XSync(fl_display, False);
+  EXPECT_TRUE(waitUntil([] { return TooltipWindow::shownTip() == nullptr; }));
+  Fl_Tooltip::delay(delay);
+  TooltipWindow::useScale(Scale(kDefaultDpi));
 }
 
 // What a dialog showed: its box, its "OK" button's box and that button's text size.
