@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "forms/Form.h"
+#include "screens/AccessibleText.h"
 #include "screens/Images.h"
+#include "win32/CellKeyInput.h"
 #include "win32/WideText.h"
 
 namespace ttt {
@@ -333,11 +336,31 @@ ControlItem* WindowView::labelAt(HWND container, POINT point) {
 
 bool WindowView::isDialogMessage(MSG& message) {
   if (window_ == nullptr) return false;
+  // Digits place on the board before the navigation could take them for access keys.
+  if (const std::optional<int> cell = cellOfKeyMessage(message)) {
+    clickCell(*cell);
+    return true;
+  }
   // Only Alt with the underlined letter presses a button, not the bare letter.
   if (message.message == WM_CHAR && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
     return true;
   }
   return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+void WindowView::clickCell(int index) {
+  for (const auto& item : items_) {
+    if (accessibleRole(*item->layout) == AccessibleRole::Cell && item->layout->index == index) {
+      clickLabel(*item);
+      return;
+    }
+  }
+}
+
+// As with the mouse, a hidden label or one in a frame that takes no input gets no click.
+void WindowView::clickLabel(const ControlItem& label) {
+  if (!label.control->visible() || !IsWindowEnabled(label.container)) return;
+  form_.click(label.control->name());
 }
 
 void WindowView::paint(HWND container) {

@@ -35,7 +35,8 @@ class WindowView {
   void close();
   void apply(const Control& control);
   HWND handle() const { return window_; }
-  // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter).
+  // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter), after
+  // the cell keys, each of which clicks its cell.
   bool isDialogMessage(MSG& message);
 
   static void registerClasses(HINSTANCE instance);
@@ -56,6 +57,8 @@ class WindowView {
   void paint(HWND container);
   void focusFirstButton();
   bool setCursorOverLink(HWND container);
+  void clickCell(int index);
+  void clickLabel(const ControlItem& label);
 
   ControlItem* itemOf(const Control& control);
   // The button or frame that has this window; null for any other window.
