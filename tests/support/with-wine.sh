@@ -48,6 +48,11 @@ if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
 fi
 copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
 cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
+# The registry is written in place: each copy gets its own, or one program's settings (the
+# DPI above) would be every later program's.
+for hive in "$prefix"/*.reg; do
+  cp --remove-destination "$hive" "$copy/${hive##*/}" || { rm -rf "$copy"; exit 1; }
+done
 export WINEPREFIX=$copy
 if [ -n "${TTT_WINE_DPI:-}" ]; then
   "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f >/dev/null 2>&1
