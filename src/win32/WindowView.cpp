@@ -13,6 +13,7 @@
 #include "screens/Images.h"
 #include "win32/CellKeyInput.h"
 #include "win32/WideText.h"
+#include "win32/WindowAccessibility.h"
 
 namespace ttt {
 
@@ -59,6 +60,8 @@ WindowView::WindowView(Form& form, HWND owner)
                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
   buildItems();
   applyDpi(GetDpiForWindow(window_));
+  accessibility_ = std::make_unique<WindowAccessibility>(
+      window_, items_, [this](const ControlItem& label) { clickLabel(label); });
   const bool face = layout.icon == WindowIcon::SmilingFace;
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(32)));
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(16)));
@@ -96,9 +99,11 @@ void WindowView::createChildWindow(ControlItem& item) {
                                   WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
                                   0, 0, 0, 0, item.container, id, nullptr, nullptr);
   } else if (layout.kind == ControlKind::Frame) {
-    item.window =
-        CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown,
-                        0, 0, 0, 0, item.container, id, GetModuleHandleW(nullptr), this);
+    // The frame draws no caption; its window text is the name a screen reader gives it.
+    const std::wstring name = toWide(accessibleName(layout, item.control->caption()));
+    item.window = CreateWindowExW(0, kFrameClass, name.c_str(),
+                                  WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown, 0, 0, 0, 0,
+                                  item.container, id, GetModuleHandleW(nullptr), this);
   } else {
     if (layout.link) addTooltip(item);
     return;
@@ -263,6 +268,7 @@ void WindowView::close() {
   HWND closing = window_;
   window_ = nullptr;
   tooltip_ = nullptr;
+  accessibility_.reset();
   DestroyWindow(closing);
 }
 
@@ -294,6 +300,7 @@ void WindowView::apply(const Control& control) {
     case ControlKind::Label:
       if (item->layout->autoSize) fitLabel(*item);
       if (item->layout->link) updateTooltip(*item);
+      if (accessibility_) accessibility_->changed(*item);
       break;
     case ControlKind::Line:
       break;
@@ -455,6 +462,11 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_CLOSE:
       form_.requestClose();
       return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT object =
+              accessibility_ ? accessibility_->answer(window, wParam, lParam) : 0)
+        return object;
+      break;
     case WM_ACTIVATE:
       if (window != window_) break;
       if (LOWORD(wParam) == WA_INACTIVE) {

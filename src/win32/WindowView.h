@@ -14,6 +14,7 @@ namespace ttt {
 
 class Control;
 class Form;
+class WindowAccessibility;
 
 // The real window of a form: its client area in twips at the window's DPI, caption,
 // background, icons and fixed border, its buttons and frames as child windows, and its labels
@@ -77,6 +78,7 @@ class WindowView {
   std::string pressed_;                              // the label a press began on
   std::vector<IconHandle> icons_;
   IconHandle handCursor_;
+  std::unique_ptr<WindowAccessibility> accessibility_;  // what screen readers are told
 };
 
 }  // namespace ttt

@@ -12,16 +12,6 @@ namespace {
 constexpr LPARAM kExtendedKey = LPARAM{1} << 24;
 constexpr LPARAM kRepeat = LPARAM{1} << 30;
 
-// The board row by row: X, O or '.' for an empty cell.
-std::string board(Form& form) {
-  std::string cells;
-  for (int cell = 0; cell < 9; ++cell) {
-    const std::string& mark = form.control("S", cell).caption();
-    cells += mark.empty() ? "." : mark;
-  }
-  return cells;
-}
-
 std::wstring focusedText() {
   wchar_t text[64] = {};
   GetWindowTextW(GetFocus(), text, 64);
@@ -115,15 +105,7 @@ TEST_F(CellKeysTest, TheComputersTurnRefusesKeysAndTheGameEndsWithKeysAlone) {
   EXPECT_EQ(std::count(afterReply.begin(), afterReply.end(), 'O'), 1);
 
   // Then the first empty cell in reading order, by its digit, until the result is out.
-  for (int move = 0; move < 4 && fakes.messageBox.shown.empty(); ++move) {
-    const auto empty = board(form).find('.');
-    ASSERT_NE(empty, std::string::npos);
-    pressKey(static_cast<WPARAM>('1' + empty));
-    EXPECT_EQ(board(form)[empty], 'X');
-    pumpUntil(
-        [&] { return form.control("turn").caption() != "O" || !fakes.messageBox.shown.empty(); });
-  }
-  ASSERT_TRUE(pumpUntil([&] { return !fakes.messageBox.shown.empty(); }));
+  playSinglePlayerToTheResult();
   EXPECT_EQ(focusedText(), L"&EXIT");
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   const bool tie = fakes.messageBox.shown[0].prompt == "There is no winner.  The game is tie!";

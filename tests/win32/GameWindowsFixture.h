@@ -65,6 +65,30 @@ class GameWindowsTest : public testing::Test {
   HWND openTwoPlayer() { return openGame("Command2", L"TWO PLAYER !"); }
   HWND openSinglePlayer() { return openGame("Command1", L"SINGLE PLAYER !"); }
 
+  // The board row by row: X, O or '.' for an empty cell.
+  static std::string board(Form& form) {
+    std::string cells;
+    for (int cell = 0; cell < 9; ++cell) {
+      const std::string& mark = form.control("S", cell).caption();
+      cells += mark.empty() ? "." : mark;
+    }
+    return cells;
+  }
+  // Plays the single-player game on by the digit row alone, the first empty cell in reading
+  // order each time, until its result is out.
+  void playSinglePlayerToTheResult() {
+    Form& form = app.singlePlayer();
+    for (int move = 0; move < 5 && fakes.messageBox.shown.empty(); ++move) {
+      const auto empty = board(form).find('.');
+      ASSERT_NE(empty, std::string::npos);
+      pressKey(static_cast<WPARAM>('1' + empty));
+      EXPECT_EQ(board(form)[empty], 'X');
+      pumpUntil(
+          [&] { return form.control("turn").caption() != "O" || !fakes.messageBox.shown.empty(); });
+    }
+    ASSERT_TRUE(pumpUntil([&] { return !fakes.messageBox.shown.empty(); }));
+  }
+
   FakeServices fakes;
   TimerPump pump;
   Win32Windows windows{pump};
