@@ -10,7 +10,7 @@ LabelAccessible::LabelAccessible(WindowAccessibility& owner, const ControlItem& 
     : owner_(owner), item_(item) {}
 
 LONG LabelAccessible::role() const {
-  switch (accessibleRole(*item_.layout)) {
+  switch (accessibleRole(item_.layout)) {
     case AccessibleRole::Cell:
       return ROLE_SYSTEM_CELL;
     case AccessibleRole::Link:
@@ -24,12 +24,12 @@ std::wstring LabelAccessible::name() const { return spokenName(item_); }
 
 LONG LabelAccessible::state() const {
   LONG state = 0;
-  if (!item_.control->visible() || !IsWindowVisible(item_.container)) {
+  if (!item_.control.visible() || !IsWindowVisible(item_.container)) {
     state |= STATE_SYSTEM_INVISIBLE;
   }
   // A frame that takes no input takes no clicks on its cells.
   if (!IsWindowEnabled(item_.container)) state |= STATE_SYSTEM_UNAVAILABLE;
-  switch (accessibleRole(*item_.layout)) {
+  switch (accessibleRole(item_.layout)) {
     case AccessibleRole::Link:
       return state | STATE_SYSTEM_LINKED;
     case AccessibleRole::Cell:
@@ -48,7 +48,7 @@ RECT LabelAccessible::screenRect() const {
 IDispatch* LabelAccessible::parent() { return owner_.clientOf(item_.container); }
 
 std::wstring LabelAccessible::defaultAction() const {
-  switch (accessibleRole(*item_.layout)) {
+  switch (accessibleRole(item_.layout)) {
     case AccessibleRole::Cell:
       return L"Click";
     case AccessibleRole::Link:

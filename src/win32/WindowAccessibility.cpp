@@ -14,18 +14,18 @@ namespace ttt {
 namespace {
 
 // Lines are drawing, not content: a screen reader hears the labels, buttons and frames.
-bool isSpoken(const ControlItem& item) { return item.layout->kind != ControlKind::Line; }
+bool isSpoken(const ControlItem& item) { return item.layout.kind != ControlKind::Line; }
 
 }  // namespace
 
 std::wstring spokenName(const ControlItem& item) {
-  return toWide(accessibleName(*item.layout, item.control->caption()));
+  return toWide(accessibleName(item.layout, item.control.caption()));
 }
 
 WindowAccessibility::WindowAccessibility(HWND window, const Items& items, Click click)
     : window_(window), items_(items), click_(std::move(click)) {
   for (const auto& item : items_) {
-    if (item->layout->kind == ControlKind::Label) names_[item.get()] = spokenName(*item);
+    if (item->layout.kind == ControlKind::Label) names_[item.get()] = spokenName(*item);
   }
 }
 
@@ -71,8 +71,8 @@ std::vector<const ControlItem*> WindowAccessibility::childrenOf(HWND container) 
   }
   std::stable_sort(children.begin(), children.end(),
                    [](const ControlItem* a, const ControlItem* b) {
-                     const TwipsRect& first = a->layout->rect;
-                     const TwipsRect& second = b->layout->rect;
+                     const TwipsRect& first = a->layout.rect;
+                     const TwipsRect& second = b->layout.rect;
                      return std::pair(first.top, first.left) < std::pair(second.top, second.left);
                    });
   return children;
@@ -83,8 +83,8 @@ const ControlItem* WindowAccessibility::childAt(HWND container, POINT clientPoin
   const HWND child = ChildWindowFromPointEx(container, clientPoint, CWP_SKIPINVISIBLE);
   if (child != nullptr && child != container) return itemOfWindow(child);
   for (const auto& item : items_) {
-    if (item->container == container && item->layout->kind == ControlKind::Label &&
-        item->control->visible() && PtInRect(&item->rect, clientPoint)) {
+    if (item->container == container && item->layout.kind == ControlKind::Label &&
+        item->control.visible() && PtInRect(&item->rect, clientPoint)) {
       return item.get();
     }
   }
@@ -101,7 +101,7 @@ const ControlItem* WindowAccessibility::itemOfWindow(HWND window) const {
 
 // A button keeps the platform's own object; a frame and a label have ours.
 IDispatch* WindowAccessibility::objectOf(const ControlItem& item) {
-  if (item.layout->kind == ControlKind::Frame) return clientOf(item.window);
+  if (item.layout.kind == ControlKind::Frame) return clientOf(item.window);
   if (item.window != nullptr) {
     IDispatch* native = nullptr;
     AccessibleObjectFromWindow(item.window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,

@@ -3,16 +3,14 @@
 #include "win32/WinApi.h"
 
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "forms/FormWindow.h"
 #include "win32/ControlItem.h"
 #include "win32/GdiObjects.h"
-#include "win32/Scale.h"
 
 namespace ttt {
 
-class Control;
 class Form;
 class WindowAccessibility;
 
@@ -20,21 +18,20 @@ class WindowAccessibility;
 // background, icons and fixed border, its buttons and frames as child windows, and its labels
 // and lines drawn in stacking order. The close box asks the form to close; the keyboard goes
 // through the platform's dialog navigation (see isDialogMessage), where Escape closes nothing.
-class WindowView {
+class WindowView : public FormWindow {
  public:
   // Builds the window, still hidden, from the form's layout and its controls as they are.
   // A window with an owner has no taskbar button.
   WindowView(Form& form, HWND owner);
-  ~WindowView();
+  ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
-  // Puts the window on screen, centred, with the focus on the first button in tab order.
-  void open();
-  void raise();
-  // Takes the window off screen for good; the object itself may still be on the call stack.
-  void close();
-  void apply(const Control& control);
+  void open() override;
+  void raise() override;
+  void close() override;
+  // Shows a change of the item's control.
+  void apply(ControlItem& item);
   HWND handle() const { return window_; }
   // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter), after
   // the cell keys, each of which clicks its cell.
@@ -47,10 +44,11 @@ class WindowView {
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT mouseMessage(HWND container, UINT message, LPARAM lParam);
 
+  void destroyWindow();
   void buildItems();
   void createChildWindow(ControlItem& item);
   void applyDpi(UINT dpi);
-  void placeItem(ControlItem& item);
+  void placeItem(ControlItem& item, const PlacedControl& placed);
   void fitLabel(ControlItem& item);
   void stackChildWindows();
   void addTooltip(ControlItem& item);
@@ -61,21 +59,19 @@ class WindowView {
   void clickCell(int index);
   void clickLabel(const ControlItem& label);
 
-  ControlItem* itemOf(const Control& control);
   // The button or frame that has this window; null for any other window.
   ControlItem* itemOfWindow(HWND window);
   ControlItem* labelAt(HWND container, POINT point);
   ControlItem* buttonById(int id);
-  HWND containerOf(const ControlLayout& layout) const;
   std::vector<ControlItem*> buttonsInTabOrder() const;
 
   Form& form_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
-  Scale scale_;
-  std::vector<std::unique_ptr<ControlItem>> items_;  // stacking order, topmost first
-  std::string pressed_;                              // the label a press began on
+  int dpi_ = 0;
+  std::vector<std::unique_ptr<ControlItem>> items_;  // the layout's order, topmost first
+  const Control* pressed_ = nullptr;                 // the label a press began on
   std::vector<IconHandle> icons_;
   IconHandle handCursor_;
   std::unique_ptr<WindowAccessibility> accessibility_;  // what screen readers are told

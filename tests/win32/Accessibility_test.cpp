@@ -296,7 +296,7 @@ TEST_F(AccessibilityTest, AnObjectHeldPastItsWindowSaysItIsGone) {
   ASSERT_TRUE(board);
   const Accessible cell = childNamed(board.get(), L"centre, empty");
   ASSERT_TRUE(cell);
-  app.twoPlayer().click("Command2");  // EXIT
+  app.twoPlayer().control("Command2").click();  // EXIT
   ASSERT_TRUE(pumpUntil([this] { return !shown(L"TWO PLAYER !"); }));
   BSTR name = nullptr;
   EXPECT_EQ(cell->get_accName(self(), &name), RPC_E_DISCONNECTED);

@@ -109,8 +109,8 @@ TEST_F(CellKeysTest, TheComputersTurnRefusesKeysAndTheGameEndsWithKeysAlone) {
   EXPECT_EQ(focusedText(), L"&EXIT");
   ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
   const bool tie = fakes.messageBox.shown[0].prompt == "There is no winner.  The game is tie!";
-  const int counted = std::stoi(form.control("Label10", 0).caption()) +
-                      std::stoi(form.control("Label10", 1).caption());
+  const int counted = std::stoi(form.control("Label10(0)").caption()) +
+                      std::stoi(form.control("Label10(1)").caption());
   EXPECT_EQ(counted, tie ? 0 : 1);
   EXPECT_TRUE(shown(L"SINGLE PLAYER !"));
 }

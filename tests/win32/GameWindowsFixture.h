@@ -16,7 +16,6 @@
 #include "singleplayer/Form2.h"
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
-#include "win32/TimerPump.h"
 #include "win32/Win32Windows.h"
 #include "win32/WindowView.h"
 
@@ -43,7 +42,7 @@ class GameWindowsTest : public testing::Test {
   void settle() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) windows.dispatch(message);
-    pumpUntil([this] { return pump.sleeping(); });
+    pumpUntil([this] { return windows.sleeping(); });
   }
   // A key pressed and released on the focused window, as the keyboard sends it; `flags`
   // adds to the key-down's lParam (the extended-key bit, the repeat bit).
@@ -58,7 +57,7 @@ class GameWindowsTest : public testing::Test {
   HWND openGame(const char* button, const wchar_t* title) {
     app.start();
     pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); });
-    app.menu().click(button);
+    app.menu().control(button).click();
     pumpUntil([this, title] { return shown(title); });
     return window(title);
   }
@@ -69,7 +68,7 @@ class GameWindowsTest : public testing::Test {
   static std::string board(Form& form) {
     std::string cells;
     for (int cell = 0; cell < 9; ++cell) {
-      const std::string& mark = form.control("S", cell).caption();
+      const std::string& mark = form.control("S(" + std::to_string(cell) + ")").caption();
       cells += mark.empty() ? "." : mark;
     }
     return cells;
@@ -90,8 +89,7 @@ class GameWindowsTest : public testing::Test {
   }
 
   FakeServices fakes;
-  TimerPump pump;
-  Win32Windows windows{pump};
+  Win32Windows windows;
   Application app{fakes.services, windows};
 };
 
