@@ -2,15 +2,15 @@
 
 namespace ttt {
 
-namespace {
-
-VARIANT selfId() {
+VARIANT selfChildId() {
   VARIANT id;
   VariantInit(&id);
   id.vt = VT_I4;
   id.lVal = CHILDID_SELF;
   return id;
 }
+
+namespace {
 
 // Text handed out as a BSTR that the caller frees; no text at all is S_FALSE.
 HRESULT text(const std::wstring& value, BSTR* out) {
@@ -133,7 +133,7 @@ HRESULT AccessibleObject::get_accName(VARIANT id, BSTR* out) {
   if (out == nullptr) return E_POINTER;
   *out = nullptr;
   return about(
-      id, [&](IAccessible& child) { return child.get_accName(selfId(), out); },
+      id, [&](IAccessible& child) { return child.get_accName(selfChildId(), out); },
       [&] { return text(name(), out); });
 }
 
@@ -141,7 +141,7 @@ HRESULT AccessibleObject::get_accRole(VARIANT id, VARIANT* out) {
   if (out == nullptr) return E_POINTER;
   VariantInit(out);
   return about(
-      id, [&](IAccessible& child) { return child.get_accRole(selfId(), out); },
+      id, [&](IAccessible& child) { return child.get_accRole(selfChildId(), out); },
       [&] { return number(role(), out); });
 }
 
@@ -149,7 +149,7 @@ HRESULT AccessibleObject::get_accState(VARIANT id, VARIANT* out) {
   if (out == nullptr) return E_POINTER;
   VariantInit(out);
   return about(
-      id, [&](IAccessible& child) { return child.get_accState(selfId(), out); },
+      id, [&](IAccessible& child) { return child.get_accState(selfChildId(), out); },
       [&] { return number(state(), out); });
 }
 
@@ -157,13 +157,13 @@ HRESULT AccessibleObject::get_accDefaultAction(VARIANT id, BSTR* out) {
   if (out == nullptr) return E_POINTER;
   *out = nullptr;
   return about(
-      id, [&](IAccessible& child) { return child.get_accDefaultAction(selfId(), out); },
+      id, [&](IAccessible& child) { return child.get_accDefaultAction(selfChildId(), out); },
       [&] { return text(defaultAction(), out); });
 }
 
 HRESULT AccessibleObject::accDoDefaultAction(VARIANT id) {
   return about(
-      id, [&](IAccessible& child) { return child.accDoDefaultAction(selfId()); },
+      id, [&](IAccessible& child) { return child.accDoDefaultAction(selfChildId()); },
       [&] {
         if (defaultAction().empty()) return DISP_E_MEMBERNOTFOUND;
         doDefaultAction();
@@ -176,7 +176,10 @@ HRESULT AccessibleObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* 
   if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
   *left = *top = *width = *height = 0;
   return about(
-      id, [&](IAccessible& child) { return child.accLocation(left, top, width, height, selfId()); },
+      id,
+      [&](IAccessible& child) {
+        return child.accLocation(left, top, width, height, selfChildId());
+      },
       [&] {
         const RECT rect = screenRect();
         *left = rect.left;
@@ -225,29 +228,22 @@ HRESULT AccessibleObject::accNavigate(LONG direction, VARIANT start, VARIANT* ou
 }
 
 // What these objects do not have.
-HRESULT AccessibleObject::get_accValue(VARIANT, BSTR* out) {
+HRESULT AccessibleObject::noText(BSTR* out) const {
   if (out != nullptr) *out = nullptr;
   return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
 }
 
-HRESULT AccessibleObject::get_accDescription(VARIANT, BSTR* out) {
-  if (out != nullptr) *out = nullptr;
-  return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-}
+HRESULT AccessibleObject::get_accValue(VARIANT, BSTR* out) { return noText(out); }
 
-HRESULT AccessibleObject::get_accHelp(VARIANT, BSTR* out) {
-  if (out != nullptr) *out = nullptr;
-  return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-}
+HRESULT AccessibleObject::get_accDescription(VARIANT, BSTR* out) { return noText(out); }
+
+HRESULT AccessibleObject::get_accHelp(VARIANT, BSTR* out) { return noText(out); }
+
+HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT, BSTR* out) { return noText(out); }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
   if (file != nullptr) *file = nullptr;
   if (topic != nullptr) *topic = 0;
-  return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
-}
-
-HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT, BSTR* out) {
-  if (out != nullptr) *out = nullptr;
   return connected_ ? S_FALSE : RPC_E_DISCONNECTED;
 }
 

@@ -7,6 +7,9 @@
 
 namespace ttt {
 
+// The child id by which an object stands for itself.
+VARIANT selfChildId();
+
 // One object that a screen reader reads through MSAA, counted by reference as COM objects
 // are. A subclass says what it is (role, name, state, place, parent, children); this class
 // answers the interface from that: a question about a child is put to the child's own
@@ -77,6 +80,7 @@ class AccessibleObject : public IAccessible {
   template <typename AskChild, typename AskSelf>
   HRESULT about(const VARIANT& id, AskChild askChild, AskSelf askSelf);
   IAccessible* childAccessible(LONG id);
+  HRESULT noText(BSTR* out) const;
 
   LONG references_ = 1;
   bool connected_ = true;

@@ -2,6 +2,8 @@
 // that the windows answer, their roles, names, states and places, and their events.
 #include "GameWindowsFixture.h"
 
+#include "win32/AccessibleObject.h"
+
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -18,13 +20,7 @@ struct Releaser {
 };
 using Accessible = std::unique_ptr<IAccessible, Releaser>;
 
-VARIANT self() {
-  VARIANT child;
-  VariantInit(&child);
-  child.vt = VT_I4;
-  child.lVal = CHILDID_SELF;
-  return child;
-}
+VARIANT self() { return selfChildId(); }
 
 std::wstring nameOf(IAccessible* object, VARIANT child = self()) {
   BSTR name = nullptr;
