@@ -13,7 +13,7 @@
 #include "fltk/ToolkitImage.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

@@ -7,6 +7,7 @@
 #include "screens/AccessibleText.h"
 #include "win32/ClientAccessible.h"
 #include "win32/LabelAccessible.h"
+#include "win32/LinkLabels.h"
 #include "win32/WideText.h"
 
 namespace ttt {
@@ -82,13 +83,7 @@ std::vector<const ControlItem*> WindowAccessibility::childrenOf(HWND container) 
 const ControlItem* WindowAccessibility::childAt(HWND container, POINT clientPoint) const {
   const HWND child = ChildWindowFromPointEx(container, clientPoint, CWP_SKIPINVISIBLE);
   if (child != nullptr && child != container) return itemOfWindow(child);
-  for (const auto& item : items_) {
-    if (item->container == container && item->layout.kind == ControlKind::Label &&
-        item->control.visible() && PtInRect(&item->rect, clientPoint)) {
-      return item.get();
-    }
-  }
-  return nullptr;
+  return labelAt(items_, container, clientPoint);
 }
 
 const ControlItem* WindowAccessibility::itemOfWindow(HWND window) const {
