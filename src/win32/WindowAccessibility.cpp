@@ -58,6 +58,8 @@ void WindowAccessibility::changed(const ControlItem& item) {
   std::wstring name = spokenName(item);
   if (name == known->second) return;
   known->second = std::move(name);
+  // A hidden label (the side to move, the move counter) changes unheard.
+  if (!item.control.visible()) return;
   const auto siblings = childrenOf(item.container);
   const auto place = std::find(siblings.begin(), siblings.end(), &item);
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.container, OBJID_CLIENT,

@@ -35,7 +35,7 @@ class WindowAccessibility {
   // The answer to WM_GETOBJECT sent to the window or to one of its frames: our object for
   // the client area, 0 for anything else (the platform's own objects).
   LRESULT answer(HWND container, WPARAM flags, LPARAM objectId);
-  // Tells the screen readers listening when a label's spoken name has changed.
+  // Tells the screen readers listening when a shown label's spoken name has changed.
   void changed(const ControlItem& item);
 
   // For the objects: their children in reading order, and the objects of each (new
