@@ -4,10 +4,14 @@
 #include <windowsx.h>
 
 #include <cstddef>
+#include <optional>
 
 #include "art/Images.h"
 #include "forms/Form.h"
+#include "screens/AccessibleText.h"
+#include "win32/CellKeyInput.h"
 #include "win32/WideText.h"
+#include "win32/WindowAccessibility.h"
 #include "win32/WindowGeometry.h"
 
 namespace ttt {
@@ -51,6 +55,8 @@ WindowView::WindowView(Form& form, HWND owner) : form_(form) {
   links_ = std::make_unique<LinkLabels>(window_);
   buildItems();
   applyDpi(GetDpiForWindow(window_));
+  accessibility_ = std::make_unique<WindowAccessibility>(
+      window_, items_, [this](const ControlItem& label) { clickLabel(label); });
   const bool face = layout.icon == WindowIcon::SmilingFace;
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(32)));
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(16)));
@@ -90,9 +96,11 @@ void WindowView::createChildWindow(ControlItem& item) {
                                   WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
                                   0, 0, 0, 0, item.container, id, nullptr, nullptr);
   } else if (layout.kind == ControlKind::Frame) {
-    item.window =
-        CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown,
-                        0, 0, 0, 0, item.container, id, GetModuleHandleW(nullptr), this);
+    // The frame draws no caption; its window text is the name a screen reader gives it.
+    const std::wstring name = toWide(accessibleName(layout, item.control.caption()));
+    item.window = CreateWindowExW(0, kFrameClass, name.c_str(),
+                                  WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown, 0, 0, 0, 0,
+                                  item.container, id, GetModuleHandleW(nullptr), this);
   } else {
     if (layout.link) links_->add(item);
     return;
@@ -143,6 +151,7 @@ void WindowView::destroyWindow() {
   if (window_ == nullptr) return;
   HWND closing = window_;
   window_ = nullptr;
+  accessibility_.reset();
   DestroyWindow(closing);  // and the tooltips it owns
 }
 
@@ -174,6 +183,7 @@ void WindowView::apply(ControlItem& item) {
     case ControlKind::Label:
       if (item.layout.autoSize) geometry::fitLabel(item, window_);
       if (item.layout.link) links_->update(item);
+      if (accessibility_) accessibility_->changed(item);
       break;
     case ControlKind::Line:
       break;
@@ -198,11 +208,31 @@ ControlItem* WindowView::buttonById(int id) const {
 
 bool WindowView::isDialogMessage(MSG& message) {
   if (window_ == nullptr) return false;
+  // Digits place on the board before the navigation could take them for access keys.
+  if (const std::optional<int> cell = cellOfKeyMessage(message)) {
+    clickCell(*cell);
+    return true;
+  }
   // Only Alt with the underlined letter presses a button, not the bare letter.
   if (message.message == WM_CHAR && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
     return true;
   }
   return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+void WindowView::clickCell(int index) {
+  for (const auto& item : items_) {
+    if (accessibleRole(item->layout) == AccessibleRole::Cell && item->layout.index == index) {
+      clickLabel(*item);
+      return;
+    }
+  }
+}
+
+// As with the mouse, a hidden label or one in a frame that takes no input gets no click.
+void WindowView::clickLabel(const ControlItem& label) {
+  if (!label.control.visible() || !IsWindowEnabled(label.container)) return;
+  label.control.click();
 }
 
 LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -239,6 +269,8 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       return OnActivate(window, wParam, lParam);
     case WM_DPICHANGED:
       return OnDpiChanged(wParam, lParam);
+    case WM_GETOBJECT:
+      return OnGetObject(window, wParam, lParam);
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }
@@ -307,6 +339,12 @@ LRESULT WindowView::OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
     focusFirstButton();
   }
   return 0;
+}
+
+// Screen readers ask the window and its frames for their client areas.
+LRESULT WindowView::OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+  const LRESULT object = accessibility_ ? accessibility_->answer(window, wParam, lParam) : 0;
+  return object != 0 ? object : DefWindowProcW(window, WM_GETOBJECT, wParam, lParam);
 }
 
 LRESULT WindowView::OnDpiChanged(WPARAM wParam, LPARAM lParam) {

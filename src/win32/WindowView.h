@@ -13,6 +13,7 @@
 namespace ttt {
 
 class Form;
+class WindowAccessibility;
 
 // The real window of a form: its client area placed at the window's DPI, caption, background,
 // icons and fixed border, its buttons and frames as child windows, and its labels and lines
@@ -34,7 +35,8 @@ class WindowView : public FormWindow {
   // Shows a change of the item's control.
   void apply(ControlItem& item);
   HWND handle() const { return window_; }
-  // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter).
+  // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter), after
+  // the cell keys, each of which clicks its cell.
   bool isDialogMessage(MSG& message);
 
   static void registerClasses(HINSTANCE instance);
@@ -51,12 +53,15 @@ class WindowView : public FormWindow {
   LRESULT OnClose();
   LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
   LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam);
 
   void destroyWindow();
   void buildItems();
   void createChildWindow(ControlItem& item);
   void applyDpi(UINT dpi);
   void focusFirstButton();
+  void clickCell(int index);
+  void clickLabel(const ControlItem& label);
   // The button or frame that has this window; null for any other window.
   ControlItem* itemOfWindow(HWND window) const;
   ControlItem* buttonById(int id) const;
@@ -68,6 +73,7 @@ class WindowView : public FormWindow {
   std::unique_ptr<LinkLabels> links_;
   const Control* pressed_ = nullptr;  // the label a press began on
   std::vector<IconHandle> icons_;
+  std::unique_ptr<WindowAccessibility> accessibility_;  // what screen readers are told
 };
 
 }  // namespace ttt

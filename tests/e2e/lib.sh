@@ -60,6 +60,19 @@ board() {
     awk '/#/ { gsub(/\.+/, " "); n = NF; exit } END { printf "%s", (n > 2 ? "?" : substr(".OX", n + 1, 1)) }'; done
 }
 board_is() { [ "$(board)" = "$1" ]; }
+# play_to_result TAKE: against the computer, TAKE CELL takes the first empty cell each move,
+# once the computer has answered, until the result box titled $RESULT is up.
+replied_or_ended() { local b; b=$(board); b=${b//./}; window_id "$RESULT" >/dev/null || [ "${#b}" -ge "$1" ]; }
+play_to_result() {
+  local move empty
+  for move in 1 2 3 4 5; do
+    empty=$(board) && empty=${empty%%.*}
+    "$1" "${#empty}"
+    wait_until 10 replied_or_ended $((move * 2)) || fail "no reply and no result after move $move"
+    window_id "$RESULT" >/dev/null && return
+  done
+  fail "five moves and no result box"
+}
 # strike X Y W H: how many pixels of that area of the frame (in pixels at 96 dots per inch) a
 # yellow strike line covers.
 strike() { mask "$WINDOW" $((FX + $(px $1))) $((FY + $(px $2))) "$(px $3)" "$(px $4)" ffff00 | tr -cd '#' | wc -c; }

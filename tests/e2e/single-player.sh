@@ -14,18 +14,6 @@ reads_one() {
   awk -v most="$(px 1)" '/#/ { n++; if (/#\.+#/) { gap++; next } match($0, /#+/); if (RSTART > l) l = RSTART
     e = RSTART + RLENGTH; if (!r || e < r) r = e } END { exit !(n >= 4 && gap <= most && l < r) }'
 }
-replied_or_ended() { local b; b=$(board); b=${b//./}; window_id "$RESULT" >/dev/null || [ "${#b}" -ge "$1" ]; }
-# Takes the first empty cell each move, once the computer has answered, until the result box.
-play_to_result() {
-  local move empty
-  for move in 1 2 3 4 5; do
-    empty=$(board) && empty=${empty%%.*}
-    click_cell "${#empty}"
-    wait_until 10 replied_or_ended $((move * 2)) || fail "no reply and no result after move $move"
-    window_id "$RESULT" >/dev/null && return
-  done
-  fail "five moves and no result box"
-}
 
 start_game
 menu=$(wait_window "$MENU") || exit 1
@@ -39,7 +27,7 @@ zero=$(count $WIN)
 
 # A tie counts nothing, so play on until a line is struck.
 for game in 1 2 3 4 5 6 7 8; do
-  play_to_result
+  play_to_result click_cell
   dismiss "$RESULT"
   [ "$(strike 0 0 241 185)" -gt 0 ] && break
   [[ $(board) != *.* ]] || fail "a game ended on $(board), with no line and no full board"

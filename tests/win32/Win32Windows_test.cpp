@@ -1,6 +1,6 @@
 // The Win32 backend on real windows, under Wine on a private X server: sizes, borders, owners,
 // keyboard, clicks, drawing, the tick timer and the dialogs.
-#include <gtest/gtest.h>
+#include "GameWindowsFixture.h"
 
 #include "win32/WinApi.h"
 #include <commctrl.h>
@@ -23,9 +23,6 @@
 
 namespace ttt::test {
 namespace {
-
-constexpr const wchar_t* kWindowClass = L"OrvaneTicTacToeWindow";
-constexpr const wchar_t* kFrameClass = L"OrvaneTicTacToeFrame";
 
 SIZE clientSize(HWND window) {
   RECT client{};
@@ -61,22 +58,8 @@ void whenDialogOpens(const std::wstring& title, std::function<void(HWND)> act) {
   });
 }
 
-class Win32WindowsTest : public testing::Test {
+class Win32WindowsTest : public GameWindowsTest {
  protected:
-  static void SetUpTestSuite() { WindowView::registerClasses(GetModuleHandleW(nullptr)); }
-
-  // Delivers messages as the program's loop does until `done` holds or time is up.
-  bool pumpUntil(const std::function<bool()>& done, double seconds = 5) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) windows.dispatch(message);
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return done();
-  }
-  HWND window(const wchar_t* title) { return FindWindowW(kWindowClass, title); }
-  bool shown(const wchar_t* title) { return window(title) != nullptr; }
   void key(UINT message, WPARAM code) {
     PostMessageW(GetFocus(), message, code, message == WM_SYSCHAR ? 0x20000000 : 0);
     pumpUntil([] { return false; }, 0.2);
@@ -99,17 +82,6 @@ class Win32WindowsTest : public testing::Test {
     SendInput(2, input, sizeof(INPUT));
     pumpUntil([] { return false; }, 0.3);
   }
-  HWND openTwoPlayer() {
-    app.start();
-    pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); });
-    app.menu().control("Command2").click();
-    pumpUntil([this] { return shown(L"TWO PLAYER !"); });
-    return window(L"TWO PLAYER !");
-  }
-
-  FakeServices fakes;
-  Win32Windows windows;
-  Application app{fakes.services, windows};
 };
 
 TEST_F(Win32WindowsTest, WindowsHaveTheLayoutsSizesFixedBordersAndTaskbarButtons) {

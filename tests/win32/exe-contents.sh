@@ -8,7 +8,8 @@ imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print tolowe
 [ -n "$imports" ] || fail "no import table read from $exe"
 for dll in $imports; do
   case $dll in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | shell32.dll | ole32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | shell32.dll | ole32.dll | oleaut32.dll | \
+      oleacc.dll | msvcrt.dll) ;;
     *) fail "imports $dll, which is not part of every Windows" ;;
   esac
 done

@@ -1,0 +1,63 @@
+#include "win32/LabelAccessible.h"
+
+#include "forms/Control.h"
+#include "screens/AccessibleText.h"
+#include "win32/WindowAccessibility.h"
+
+namespace ttt {
+
+LabelAccessible::LabelAccessible(WindowAccessibility& owner, const ControlItem& item)
+    : owner_(owner), item_(item) {}
+
+LONG LabelAccessible::role() const {
+  switch (accessibleRole(item_.layout)) {
+    case AccessibleRole::Cell:
+      return ROLE_SYSTEM_CELL;
+    case AccessibleRole::Link:
+      return ROLE_SYSTEM_LINK;
+    default:
+      return ROLE_SYSTEM_STATICTEXT;
+  }
+}
+
+std::wstring LabelAccessible::name() const { return spokenName(item_); }
+
+LONG LabelAccessible::state() const {
+  LONG state = 0;
+  if (!item_.control.visible() || !IsWindowVisible(item_.container)) {
+    state |= STATE_SYSTEM_INVISIBLE;
+  }
+  // A frame that takes no input takes no clicks on its cells.
+  if (!IsWindowEnabled(item_.container)) state |= STATE_SYSTEM_UNAVAILABLE;
+  switch (accessibleRole(item_.layout)) {
+    case AccessibleRole::Link:
+      return state | STATE_SYSTEM_LINKED;
+    case AccessibleRole::Cell:
+      return state;
+    default:
+      return state | STATE_SYSTEM_READONLY;
+  }
+}
+
+RECT LabelAccessible::screenRect() const {
+  RECT rect = item_.rect;
+  MapWindowPoints(item_.container, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+IDispatch* LabelAccessible::parent() { return owner_.clientOf(item_.container); }
+
+std::wstring LabelAccessible::defaultAction() const {
+  switch (accessibleRole(item_.layout)) {
+    case AccessibleRole::Cell:
+      return L"Click";
+    case AccessibleRole::Link:
+      return L"Jump";
+    default:
+      return {};
+  }
+}
+
+void LabelAccessible::doDefaultAction() { owner_.click(item_); }
+
+}  // namespace ttt

@@ -1,0 +1,121 @@
+#include "win32/WindowAccessibility.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "forms/Control.h"
+#include "screens/AccessibleText.h"
+#include "win32/ClientAccessible.h"
+#include "win32/LabelAccessible.h"
+#include "win32/LinkLabels.h"
+#include "win32/WideText.h"
+
+namespace ttt {
+
+namespace {
+
+// Lines are drawing, not content: a screen reader hears the labels, buttons and frames.
+bool isSpoken(const ControlItem& item) { return item.layout.kind != ControlKind::Line; }
+
+}  // namespace
+
+std::wstring spokenName(const ControlItem& item) {
+  return toWide(accessibleName(item.layout, item.control.caption()));
+}
+
+WindowAccessibility::WindowAccessibility(HWND window, const Items& items, Click click)
+    : window_(window), items_(items), click_(std::move(click)) {
+  for (const auto& item : items_) {
+    if (item->layout.kind == ControlKind::Label) names_[item.get()] = spokenName(*item);
+  }
+}
+
+// A client may hold an object for longer than the window lives: from now on it only hears
+// that the object is gone.
+WindowAccessibility::~WindowAccessibility() {
+  for (auto& [container, client] : clients_) {
+    client->disconnect();
+    client->Release();
+  }
+  for (auto& [item, label] : labels_) {
+    label->disconnect();
+    label->Release();
+  }
+}
+
+LRESULT WindowAccessibility::answer(HWND container, WPARAM flags, LPARAM objectId) {
+  if (static_cast<LONG>(objectId) != OBJID_CLIENT) return 0;
+  if (container != window_ && itemOfWindow(container) == nullptr) return 0;
+  IDispatch* client = clientOf(container);
+  const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, client);
+  client->Release();
+  return result;
+}
+
+void WindowAccessibility::changed(const ControlItem& item) {
+  const auto known = names_.find(&item);
+  if (known == names_.end()) return;
+  std::wstring name = spokenName(item);
+  if (name == known->second) return;
+  known->second = std::move(name);
+  // A hidden label (the side to move, the move counter) changes unheard.
+  if (!item.control.visible()) return;
+  const auto siblings = childrenOf(item.container);
+  const auto place = std::find(siblings.begin(), siblings.end(), &item);
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.container, OBJID_CLIENT,
+                 static_cast<LONG>(place - siblings.begin()) + 1);
+}
+
+// Reading order: by rows from the top, each from the left, as the layout places them.
+std::vector<const ControlItem*> WindowAccessibility::childrenOf(HWND container) const {
+  std::vector<const ControlItem*> children;
+  for (const auto& item : items_) {
+    if (item->container == container && isSpoken(*item)) children.push_back(item.get());
+  }
+  std::stable_sort(children.begin(), children.end(),
+                   [](const ControlItem* a, const ControlItem* b) {
+                     const TwipsRect& first = a->layout.rect;
+                     const TwipsRect& second = b->layout.rect;
+                     return std::pair(first.top, first.left) < std::pair(second.top, second.left);
+                   });
+  return children;
+}
+
+// The child window under the point, or else the topmost label on screen there.
+const ControlItem* WindowAccessibility::childAt(HWND container, POINT clientPoint) const {
+  const HWND child = ChildWindowFromPointEx(container, clientPoint, CWP_SKIPINVISIBLE);
+  if (child != nullptr && child != container) return itemOfWindow(child);
+  return labelAt(items_, container, clientPoint);
+}
+
+const ControlItem* WindowAccessibility::itemOfWindow(HWND window) const {
+  if (window == nullptr) return nullptr;
+  for (const auto& item : items_) {
+    if (item->window == window) return item.get();
+  }
+  return nullptr;
+}
+
+// A button keeps the platform's own object; a frame and a label have ours.
+IDispatch* WindowAccessibility::objectOf(const ControlItem& item) {
+  if (item.layout.kind == ControlKind::Frame) return clientOf(item.window);
+  if (item.window != nullptr) {
+    IDispatch* native = nullptr;
+    AccessibleObjectFromWindow(item.window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+                               reinterpret_cast<void**>(&native));
+    return native;
+  }
+  LabelAccessible*& label = labels_[&item];
+  if (label == nullptr) label = new LabelAccessible(*this, item);
+  label->AddRef();
+  return label;
+}
+
+IDispatch* WindowAccessibility::clientOf(HWND container) {
+  ClientAccessible*& client = clients_[container];
+  if (client == nullptr) client = new ClientAccessible(*this, container, itemOfWindow(container));
+  client->AddRef();
+  return client;
+}
+
+}  // namespace ttt

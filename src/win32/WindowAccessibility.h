@@ -1,0 +1,63 @@
+#pragma once
+
+#include "win32/WinApi.h"
+#include <oleacc.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/ControlItem.h"
+
+namespace ttt {
+
+class ClientAccessible;
+class LabelAccessible;
+
+// What one window shows to screen readers through MSAA. The client area of the window and
+// of each frame is an object whose children, in reading order, are the buttons (with the
+// platform's own objects), the frames, and the labels and cells that the window paints,
+// each an object of its own with its role, name, state and place. Its objects live as long
+// as their clients hold them; once the window goes they are disconnected.
+class WindowAccessibility {
+ public:
+  using Items = std::vector<std::unique_ptr<ControlItem>>;
+  using Click = std::function<void(const ControlItem&)>;
+
+  // `items` are the window's, topmost first; `click` clicks a label as the mouse does.
+  WindowAccessibility(HWND window, const Items& items, Click click);
+  ~WindowAccessibility();
+  WindowAccessibility(const WindowAccessibility&) = delete;
+  WindowAccessibility& operator=(const WindowAccessibility&) = delete;
+
+  // The answer to WM_GETOBJECT sent to the window or to one of its frames: our object for
+  // the client area, 0 for anything else (the platform's own objects).
+  LRESULT answer(HWND container, WPARAM flags, LPARAM objectId);
+  // Tells the screen readers listening when a shown label's spoken name has changed.
+  void changed(const ControlItem& item);
+
+  // For the objects: their children in reading order, and the objects of each (new
+  // references).
+  std::vector<const ControlItem*> childrenOf(HWND container) const;
+  const ControlItem* childAt(HWND container, POINT clientPoint) const;
+  const ControlItem* itemOfWindow(HWND window) const;
+  IDispatch* objectOf(const ControlItem& item);
+  IDispatch* clientOf(HWND container);
+  HWND window() const { return window_; }
+  void click(const ControlItem& label) const { click_(label); }
+
+ private:
+  HWND window_;
+  const Items& items_;
+  Click click_;
+  std::map<HWND, ClientAccessible*> clients_;
+  std::map<const ControlItem*, LabelAccessible*> labels_;
+  std::map<const ControlItem*, std::wstring> names_;  // as screen readers last heard them
+};
+
+// The name a screen reader speaks for a label, as it is now.
+std::wstring spokenName(const ControlItem& item);
+
+}  // namespace ttt
