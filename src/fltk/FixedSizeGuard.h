@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 namespace ttt {
 
 // Every window of the program has a fixed size, which its size hints state (minimum equal
@@ -16,6 +18,12 @@ class FixedSizeGuard {
 
  private:
   static int filter(void* event, void* data);
+  static void recheck(void* data);
+  // A window manager may answer a request in its own time, or not at all while a state is
+  // on: a window that had to be put back is looked at again a few times.
+  void checkLater(unsigned long window);
+
+  std::map<unsigned long, int> pending_;  // X window -> looks left
 };
 
 }  // namespace ttt
