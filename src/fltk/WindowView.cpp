@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "fltk/ButtonView.h"
+#include "fltk/CellKeyEvent.h"
 #include "fltk/Colours.h"
 #include "fltk/FrameView.h"
 #include "fltk/LabelView.h"
@@ -14,6 +15,7 @@
 #include "fltk/Units.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
+#include "screens/CellKeyPress.h"
 #include "screens/Images.h"
 
 namespace ttt {
@@ -163,6 +165,10 @@ Fl_Widget* WindowView::widget(std::string_view fullName) const {
 }
 
 int WindowView::handle(int event) {
+  // A cell key reaches the window whichever button has the focus, and leaves it there.
+  if (event == FL_KEYBOARD || event == FL_SHORTCUT) {
+    if (const auto key = cellKeyOfEvent(); key && pressCellKey(form_, *key)) return 1;
+  }
   if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL | FL_ALT | FL_META) == 0) {
     switch (Fl::event_key()) {
       case FL_Tab:

@@ -20,7 +20,8 @@ class Form;
 
 // The real window of a form: its client size, caption, background, icon and fixed border,
 // and a view for every control, stacked as the layout lists them. The close box asks the
-// form to close; Escape closes nothing. Tab moves the focus among the buttons in tab order.
+// form to close; Escape closes nothing. Tab moves the focus among the buttons in tab order;
+// a cell key clicks its cell.
 class WindowView : public Fl_Double_Window {
  public:
   // Builds the window from the form's layout and the current state of its controls.
