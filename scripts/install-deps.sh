@@ -10,6 +10,10 @@ packages=(
   cmake
   libfltk1.3-dev    # the toolkit, with the X11 headers
   libpng-dev        # writes the icon theme's icons at build time
+  pkg-config        # finds the accessibility libraries
+  libatk1.0-dev     # the accessible objects screen readers see
+  libatk-bridge2.0-dev  # hands them to the AT-SPI accessibility bus
+  libdbus-1-dev     # asks the session bus whether an accessibility bus runs
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
@@ -21,6 +25,9 @@ test_packages=(
   xdotool             # drives the real program in the end-to-end tests
   xclip               # puts hostile names on the clipboard for the end-to-end tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
+  dbus-daemon         # a private session bus for the accessibility test and benchmark
+  at-spi2-core        # the accessibility bus launcher and registry
+  python3-pyatspi     # reads the program's accessible tree as a screen reader does
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page
