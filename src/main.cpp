@@ -7,6 +7,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
+#include "fltk/Accessibility.h"
 #include "fltk/DisplayConnection.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
   if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
   if (!openDisplay()) return EXIT_FAILURE;
   ttt::setWindowIdentity(ttt::kWindowClass);
+  // Screen readers see the windows when an accessibility bus is running; else nothing starts.
+  ttt::Accessibility accessibility(ttt::kProgramName);
+  accessibility.start();
   ttt::FltkServices services;
   ttt::TimerPump pump;
   ttt::FltkWindows windows(pump);

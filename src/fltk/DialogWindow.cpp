@@ -55,7 +55,9 @@ char iconOf(DialogWindow::Kind kind) {
 }  // namespace
 
 DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::string& prompt)
-    : Fl_Double_Window(kTextLeft + kMinTextWidth + kMargin, kIconSize + 2 * kMargin) {
+    : Fl_Double_Window(kTextLeft + kMinTextWidth + kMargin, kIconSize + 2 * kMargin),
+      kind_(kind),
+      promptText_(prompt) {
   copy_label(title.c_str());
   // The dialog grows to fit its parts as they are added; none of them is to stretch.
   resizable(nullptr);
@@ -148,6 +150,8 @@ bool DialogWindow::run() {
   while (shown()) Fl::wait();
   return accepted_;
 }
+
+const Fl_Widget* DialogWindow::promptBox() const { return prompt_; }
 
 std::string DialogWindow::answer() const {
   return input_ != nullptr ? std::string(input_->value(), static_cast<std::size_t>(input_->size()))

@@ -31,6 +31,11 @@ class DialogWindow : public Fl_Double_Window {
   // The text in the name field; "" for a box without one.
   std::string answer() const;
 
+  Kind kind() const { return kind_; }
+  // The prompt as given, before wrapping, and the box that shows it.
+  const std::string& prompt() const { return promptText_; }
+  const Fl_Widget* promptBox() const;
+
  private:
   static void okPressed(Fl_Widget* widget, void* data);
   static void cancelled(Fl_Widget* widget, void* data);
@@ -38,6 +43,8 @@ class DialogWindow : public Fl_Double_Window {
   int addPrompt(const std::string& prompt);
   int addButtons(int top, bool withCancel);
 
+  Kind kind_;
+  std::string promptText_;
   Fl_Box* prompt_ = nullptr;
   NameInput* input_ = nullptr;
   Fl_Button* ok_ = nullptr;

@@ -34,6 +34,7 @@ class WindowView : public Fl_Double_Window {
   void open();
   // Shows a change of one of the form's controls.
   void apply(const Control& control);
+  Form& form() const { return form_; }
   // The widget that shows a control, by its full name ("S(4)"); null when there is none.
   Fl_Widget* widget(std::string_view fullName) const;
 
