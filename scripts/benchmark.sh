@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Measures what the idle game costs, for the Linux program and for the Windows program under
-# Wine: it opens the two-player window on a private X server, leaves it alone for a few
-# seconds, and reads the process's CPU time, context switches (its wake-ups) and peak memory
-# from /proc. It also times the headless single-player test suite. Prints each number beside
+# Measures what the idle game costs, for the Linux program (also with an accessibility bus
+# running, so that the bridge to it is loaded) and for the Windows program under Wine (left
+# out with TTT_BENCHMARK_LINUX_ONLY=1): it opens the two-player window on a private X
+# server, leaves it alone for a few seconds, and reads the process's CPU time, context
+# switches (its wake-ups) and peak memory from /proc. It also times the headless single-player test suite. Prints each number beside
 # its goal; exits 1 when a goal is missed.
 set -euo pipefail
 
@@ -11,14 +12,17 @@ build_dir=${TTT_BUILD_DIR:-$root/build/dev}
 windows_build_dir=${TTT_WINDOWS_BUILD_DIR:-$root/build/windows}
 idle_seconds=5
 
+linux_only=${TTT_BENCHMARK_LINUX_ONLY:-}
 if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
   cmake -S "$root" --preset dev -B "$build_dir" >/dev/null
   cmake --build "$build_dir" --parallel "$(nproc)" --target orvane-tictactoe window-pixels >/dev/null
   if ! cmake --build "$build_dir" --parallel "$(nproc)" --target singleplayer_tests >/dev/null 2>&1; then
     echo "benchmark: the single-player test suite is not in the build; it will not be timed"
   fi
-  cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
-  cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
+  if [ -z "$linux_only" ]; then
+    cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
+    cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
+  fi
   TTT_BENCHMARK_DISPLAY=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$@"
 fi
 
@@ -72,7 +76,15 @@ measure() {
 }
 
 missed=0
+if [ -n "${TTT_BENCHMARK_ACCESSIBILITY:-}" ]; then
+  # Run again by itself below, with an accessibility bus: the bridge is loaded and idle.
+  measure "Linux program, accessibility bus running" "$build_dir/orvane-tictactoe" \
+    "$build_dir/tests/e2e/window-pixels" 9 10 30
+  exit "$missed"
+fi
 measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 30
+TTT_BENCHMARK_ACCESSIBILITY=1 "$root/tests/support/with-accessibility-bus.sh" "$0" "$@" || missed=1
+[ -z "$linux_only" ] || exit "$missed"
 # Under Wine the process measured is the Windows program itself (Wine's loader runs it in
 # place of the script that starts it): its CPU time must stay at zero.
 wine_game=$windows_build_dir/benchmark-under-wine.sh
