@@ -3,8 +3,9 @@
 # running, so that the bridge to it is loaded) and for the Windows program under Wine (left
 # out with TTT_BENCHMARK_LINUX_ONLY=1): it opens the two-player window on a private X
 # server, leaves it alone for a few seconds, and reads the process's CPU time, context
-# switches (its wake-ups) and peak memory from /proc. It also times the headless single-player test suite. Prints each number beside
-# its goal; exits 1 when a goal is missed.
+# switches (its wake-ups) and peak memory from /proc. It also times the headless
+# single-player test suite. Prints each number beside its goal; exits 1 when a goal is
+# missed.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
