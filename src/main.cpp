@@ -11,7 +11,6 @@
 #include "fltk/DisplayConnection.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
-#include "fltk/TimerPump.h"
 #include "fltk/WindowIdentity.h"
 #include "shell/Application.h"
 
@@ -41,8 +40,7 @@ int main(int argc, char** argv) {
   ttt::Accessibility accessibility(ttt::kProgramName);
   accessibility.start();
   ttt::FltkServices services;
-  ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump);
+  ttt::FltkWindows windows;
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

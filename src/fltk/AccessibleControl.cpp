@@ -39,35 +39,29 @@ AccessibleWidget::Options optionsFor(const ControlLayout& layout) {
 }  // namespace
 
 AccessibleControl::AccessibleControl(std::shared_ptr<Fl_Widget_Tracker> window, Fl_Widget& widget,
-                                     Form& form, const ControlLayout& layout)
-    : AccessibleWidget(std::move(window), widget, optionsFor(layout)),
+                                     Form& form, Control& control)
+    : AccessibleWidget(std::move(window), widget, optionsFor(control.layout())),
       form_(form),
-      layout_(layout),
-      fullName_(layout.fullName()) {}
+      control_(control),
+      layout_(control.layout()) {}
 
-const Control* AccessibleControl::control() const { return findLoadedControl(form_, fullName_); }
-
+// An unloaded form's controls have no state: the name stays as it was last told.
 std::string AccessibleControl::currentName() const {
-  const Control* shown = control();
-  if (shown == nullptr) {
+  if (!form_.isLoaded()) {
     const gchar* told = atk_object_get_name(object());
     return told != nullptr ? told : "";
   }
-  return accessibleName(layout_, shown->caption());
+  return accessibleName(layout_, control_.caption());
 }
 
-bool AccessibleControl::enabled() const {
-  const Control* shown = control();
-  return shown != nullptr && clickReaches(form_, *shown);
-}
+bool AccessibleControl::enabled() const { return clickReaches(form_, control_); }
 
 const char* AccessibleControl::actionName() const {
   return layout_.kind == ControlKind::Button ? "press" : "click";
 }
 
 std::string AccessibleControl::keyBinding() const {
-  const Control* shown = control();
-  const auto key = accessKey(shown != nullptr ? shown->caption() : layout_.caption);
+  const auto key = accessKey(form_.isLoaded() ? control_.caption() : layout_.caption);
   if (!key) return {};
   return std::string("<Alt>") + static_cast<char>(std::tolower(static_cast<unsigned char>(*key)));
 }
@@ -76,7 +70,7 @@ std::string AccessibleControl::keyBinding() const {
 // reach the control then.
 bool AccessibleControl::act() {
   if (!alive() || !enabled()) return false;
-  later([&form = form_, name = fullName_] { clickAsOnScreen(form, name); });
+  later([&form = form_, &control = control_] { clickAsOnScreen(form, control); });
   return true;
 }
 

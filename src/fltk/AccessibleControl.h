@@ -17,7 +17,7 @@ class Form;
 class AccessibleControl : public AccessibleWidget {
  public:
   AccessibleControl(std::shared_ptr<Fl_Widget_Tracker> window, Fl_Widget& widget, Form& form,
-                    const ControlLayout& layout);
+                    Control& control);
 
   const ControlLayout& layout() const { return layout_; }
   // Adds a control that lies inside this frame.
@@ -32,11 +32,9 @@ class AccessibleControl : public AccessibleWidget {
   bool enabled() const override;
 
  private:
-  const Control* control() const;
-
   Form& form_;
+  Control& control_;
   const ControlLayout& layout_;
-  std::string fullName_;
 };
 
 }  // namespace ttt

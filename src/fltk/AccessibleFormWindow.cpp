@@ -16,22 +16,23 @@ namespace {
 
 // Reading order: tab order, with the elements of a control array together, by index, where
 // its first element stands in tab order (the cells read from the top left).
-void sortForReading(std::vector<const ControlLayout*>& layouts) {
+void sortForReading(std::vector<Control*>& controls) {
   std::map<std::string, int> arrayTab;
-  for (const ControlLayout* layout : layouts) {
+  for (const Control* control : controls) {
+    const ControlLayout* layout = &control->layout();
     if (layout->index < 0) continue;
     const auto found = arrayTab.find(layout->name);
     if (found == arrayTab.end() || layout->tabIndex < found->second) {
       arrayTab[layout->name] = layout->tabIndex;
     }
   }
-  const auto key = [&arrayTab](const ControlLayout* layout) {
-    return layout->index < 0 ? std::pair(layout->tabIndex, 0)
-                             : std::pair(arrayTab.at(layout->name), layout->index);
+  const auto key = [&arrayTab](const Control* control) {
+    const ControlLayout& layout = control->layout();
+    return layout.index < 0 ? std::pair(layout.tabIndex, 0)
+                            : std::pair(arrayTab.at(layout.name), layout.index);
   };
-  std::stable_sort(
-      layouts.begin(), layouts.end(),
-      [&key](const ControlLayout* a, const ControlLayout* b) { return key(a) < key(b); });
+  std::stable_sort(controls.begin(), controls.end(),
+                   [&key](const Control* a, const Control* b) { return key(a) < key(b); });
 }
 
 }  // namespace
@@ -39,20 +40,21 @@ void sortForReading(std::vector<const ControlLayout*>& layouts) {
 AccessibleFormWindow::AccessibleFormWindow(WindowView& window)
     : AccessibleWidget(std::make_shared<Fl_Widget_Tracker>(&window), window, {ATK_ROLE_FRAME}) {
   Form& form = window.form();
-  std::vector<const ControlLayout*> layouts;
-  for (const ControlLayout& layout : form.layout().controls) {
+  std::vector<Control*> controls;
+  for (const auto& control : form.controls()) {
+    const ControlLayout& layout = control->layout();
     // The lines draw the board, and the hidden labels hold the game's own counters.
     const bool counter = layout.kind == ControlKind::Label && !layout.visible;
-    if (layout.kind != ControlKind::Line && !counter) layouts.push_back(&layout);
+    if (layout.kind != ControlKind::Line && !counter) controls.push_back(control.get());
   }
-  sortForReading(layouts);
+  sortForReading(controls);
   std::vector<std::unique_ptr<AccessibleControl>> made;
   std::map<std::string, AccessibleControl*, std::less<>> byName;
-  for (const ControlLayout* layout : layouts) {
-    Fl_Widget* shown = window.widget(layout->fullName());
+  for (Control* control : controls) {
+    Fl_Widget* shown = window.widget(*control);
     if (shown == nullptr) continue;
-    made.push_back(std::make_unique<AccessibleControl>(windowTracker(), *shown, form, *layout));
-    byName[layout->fullName()] = made.back().get();
+    made.push_back(std::make_unique<AccessibleControl>(windowTracker(), *shown, form, *control));
+    byName[control->name()] = made.back().get();
   }
   // What lies in a frame joins it, in tab order; the rest joins the window.
   for (auto& control : made) {

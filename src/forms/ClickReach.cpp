@@ -6,8 +6,7 @@
 
 namespace ttt {
 
-const Control* findLoadedControl(const Form& form, std::string_view fullName) {
-  if (!form.isLoaded()) return nullptr;
+Control* findControl(const Form& form, std::string_view fullName) {
   for (const auto& control : form.controls()) {
     if (control->name() == fullName) return control.get();
   }
@@ -15,22 +14,20 @@ const Control* findLoadedControl(const Form& form, std::string_view fullName) {
 }
 
 bool clickReaches(const Form& form, const Control& control) {
+  if (!form.isLoaded()) return false;
   const Control* current = &control;
   // Bounded by the number of controls, should a layout ever put a frame inside itself.
   for (std::size_t depth = 0; current != nullptr && depth <= form.controls().size(); ++depth) {
     if (!current->visible() || !current->enabled()) return false;
     const std::string& container = current->layout().container;
     if (container.empty()) return true;
-    current = findLoadedControl(form, container);
+    current = findControl(form, container);
   }
   return false;
 }
 
-bool clickAsOnScreen(Form& form, std::string_view fullName) {
-  const Control* control = findLoadedControl(form, fullName);
-  if (control == nullptr) return false;
-  if (clickReaches(form, *control)) form.click(fullName);
-  return true;
+void clickAsOnScreen(const Form& form, Control& control) {
+  if (clickReaches(form, control)) control.click();
 }
 
 }  // namespace ttt

@@ -2,35 +2,71 @@
 
 #include <utility>
 
+#include "forms/Form.h"
+
 namespace ttt {
 
-Control::Control(const ControlLayout& layout)
-    : layout_(layout),
-      name_(layout.fullName()),
-      caption_(layout.caption),
-      visible_(layout.visible),
-      enabled_(layout.enabled) {}
+Control::Control(Form& form, const ControlLayout& layout)
+    : form_(form), layout_(layout), name_(layout.fullName()) {
+  reset();
+}
+
+void Control::reset() {
+  caption_ = layout_.caption;
+  visible_ = layout_.visible;
+  enabled_ = layout_.enabled;
+  observer_ = nullptr;
+}
+
+void Control::requireLoaded() const { form_.requireLoaded(name_); }
+
+const std::string& Control::caption() const {
+  requireLoaded();
+  return caption_;
+}
+
+bool Control::visible() const {
+  requireLoaded();
+  return visible_;
+}
+
+bool Control::enabled() const {
+  requireLoaded();
+  return enabled_;
+}
 
 void Control::setCaption(std::string caption) {
+  requireLoaded();
   if (caption == caption_) return;
   caption_ = std::move(caption);
-  notify();
+  changed();
 }
 
 void Control::setVisible(bool visible) {
+  requireLoaded();
   if (visible == visible_) return;
   visible_ = visible;
-  notify();
+  changed();
 }
 
 void Control::setEnabled(bool enabled) {
+  requireLoaded();
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  notify();
+  changed();
 }
 
-void Control::notify() {
-  if (observer_) observer_(*this);
+void Control::click() {
+  if (clickHandler_) form_.runHandler(clickHandler_);
+}
+
+void Control::removeObserver(const ControlObserver* observer) {
+  if (observer_ == observer) observer_ = nullptr;
+}
+
+void Control::changed() {
+  if (observer_ != nullptr) observer_->controlChanged(*this);
+  form_.controlChanged(*this);
 }
 
 }  // namespace ttt

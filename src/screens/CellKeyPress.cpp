@@ -10,7 +10,11 @@ namespace ttt {
 bool pressCellKey(Form& form, CellKey key) {
   const auto cell = cellForKey(key);
   if (!cell) return false;
-  return clickAsOnScreen(form, std::string(kCellArrayName) + "(" + std::to_string(*cell) + ")");
+  Control* control =
+      findControl(form, std::string(kCellArrayName) + "(" + std::to_string(*cell) + ")");
+  if (control == nullptr) return false;
+  clickAsOnScreen(form, *control);
+  return true;
 }
 
 }  // namespace ttt

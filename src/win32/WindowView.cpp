@@ -63,33 +63,35 @@ WindowView::WindowView(Form& form, HWND owner)
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_[1].get()));
 }
 
-WindowView::~WindowView() { close(); }
+// The forms may be gone by now: the controls are not touched.
+WindowView::~WindowView() { destroyWindow(); }
 
 void WindowView::buildItems() {
-  int index = 0;
+  int id = kFirstButtonId;
   for (const auto& control : form_.controls()) {
-    auto item = std::make_unique<ControlItem>();
-    item->control = control.get();
-    item->layout = &control->layout();
-    item->id = kFirstButtonId + index++;
-    items_.push_back(std::move(item));
+    items_.push_back(std::make_unique<ControlItem>(*this, *control, id++));
+    control->setObserver(items_.back().get());
   }
   // Frames first, so that the controls inside them find their container.
-  for (auto& item : items_) {
-    if (item->layout->kind == ControlKind::Frame) createChildWindow(*item);
-  }
-  for (auto& item : items_) {
-    if (item->layout->kind != ControlKind::Frame) createChildWindow(*item);
+  const PlacedForm placed = placeForm(form_.layout(), USER_DEFAULT_SCREEN_DPI);
+  for (const bool frames : {true, false}) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+      ControlItem& item = *items_[i];
+      if ((item.layout.kind == ControlKind::Frame) != frames) continue;
+      const int container = placed.controls[i].container;
+      item.container =
+          container < 0 ? window_ : items_[static_cast<std::size_t>(container)]->window;
+      createChildWindow(item);
+    }
   }
 }
 
 void WindowView::createChildWindow(ControlItem& item) {
-  const ControlLayout& layout = *item.layout;
-  item.container = containerOf(layout);
-  const DWORD shown = item.control->visible() ? WS_VISIBLE : 0;
+  const ControlLayout& layout = item.layout;
+  const DWORD shown = item.control.visible() ? WS_VISIBLE : 0;
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id));
   if (layout.kind == ControlKind::Button) {
-    item.window = CreateWindowExW(0, WC_BUTTONW, toWide(item.control->caption()).c_str(),
+    item.window = CreateWindowExW(0, WC_BUTTONW, toWide(item.control.caption()).c_str(),
                                   WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
                                   0, 0, 0, 0, item.container, id, nullptr, nullptr);
   } else if (layout.kind == ControlKind::Frame) {
@@ -100,46 +102,41 @@ void WindowView::createChildWindow(ControlItem& item) {
     if (layout.link) addTooltip(item);
     return;
   }
-  EnableWindow(item.window, item.control->enabled() ? TRUE : FALSE);
-}
-
-HWND WindowView::containerOf(const ControlLayout& layout) const {
-  for (const auto& item : items_) {
-    if (item->window != nullptr && item->control->name() == layout.container) return item->window;
-  }
-  return window_;
+  EnableWindow(item.window, item.control.enabled() ? TRUE : FALSE);
 }
 
 // Everything measured in twips, points or pixels at 96 DPI is laid out again at the DPI.
 void WindowView::applyDpi(UINT dpi) {
-  scale_ = Scale(dpi);
-  for (auto& item : items_) {
-    if (item->layout->kind == ControlKind::Label || item->layout->kind == ControlKind::Button) {
-      item->font = createFont(item->layout->font, scale_);
-    }
-    if (item->window != nullptr && item->layout->kind == ControlKind::Button) {
-      SendMessageW(item->window, WM_SETFONT, reinterpret_cast<WPARAM>(item->font.get()), FALSE);
-    }
-    placeItem(*item);
-  }
+  dpi_ = static_cast<int>(dpi);
+  const PlacedForm placed = placeForm(form_.layout(), dpi_);
+  for (std::size_t i = 0; i < items_.size(); ++i) placeItem(*items_[i], placed.controls[i]);
   stackChildWindows();
   const FormLayout& layout = form_.layout();
-  RECT frame{0, 0, scale_.twips(layout.clientWidth), scale_.twips(layout.clientHeight)};
+  RECT frame{0, 0, placed.clientWidth, placed.clientHeight};
   AdjustWindowRectExForDpi(&frame, windowStyle(), FALSE, windowExStyle(layout), dpi);
   SetWindowPos(window_, nullptr, 0, 0, width(frame), height(frame),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void WindowView::placeItem(ControlItem& item) {
-  const ControlLayout& layout = *item.layout;
+void WindowView::placeItem(ControlItem& item, const PlacedControl& placed) {
+  const ControlLayout& layout = item.layout;
+  item.stacking = placed.stacking;
+  item.tabOrder = placed.tabOrder;
   if (layout.kind == ControlKind::Line) {
-    const TwipsLine& line = layout.line;
-    item.rect = {scale_.twips(line.x1), scale_.twips(line.y1), scale_.twips(line.x2),
-                 scale_.twips(line.y2)};
+    const PixelLine& line = placed.line;
+    item.rect = {line.x1, line.y1, line.x2, line.y2};
+    item.lineWidth = line.width;
     return;
   }
-  item.rect = scale_.rect(layout.rect);
+  if (layout.kind == ControlKind::Label || layout.kind == ControlKind::Button) {
+    item.font = createFont(layout.font, placed.fontPixels);
+  }
+  if (item.window != nullptr && layout.kind == ControlKind::Button) {
+    SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(item.font.get()), FALSE);
+  }
+  const PixelRect& r = placed.rect;
+  item.rect = {r.x, r.y, r.x + r.width, r.y + r.height};
   if (item.window != nullptr) {
     SetWindowPos(item.window, nullptr, item.rect.left, item.rect.top, width(item.rect),
                  height(item.rect), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -150,7 +147,7 @@ void WindowView::placeItem(ControlItem& item) {
 
 void WindowView::fitLabel(ControlItem& item) {
   HDC dc = GetDC(window_);
-  const SIZE size = measureCaption(dc, item.font.get(), toWide(item.control->caption()));
+  const SIZE size = measureCaption(dc, item.font.get(), toWide(item.control.caption()));
   ReleaseDC(window_, dc);
   item.rect.right = item.rect.left + size.cx;
   item.rect.bottom = item.rect.top + size.cy;
@@ -162,18 +159,13 @@ void WindowView::fitLabel(ControlItem& item) {
 void WindowView::stackChildWindows() {
   std::vector<ControlItem*> order = buttonsInTabOrder();
   for (auto& item : items_) {
-    if (item->layout->kind == ControlKind::Frame) order.push_back(item.get());
+    if (item->layout.kind == ControlKind::Frame) order.push_back(item.get());
   }
   HWND after = HWND_TOP;
   for (ControlItem* item : order) {
     SetWindowPos(item->window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = item->window;
   }
-  const auto stackIndex = [this](const ControlItem* item) {
-    return std::find_if(items_.begin(), items_.end(),
-                        [item](const auto& e) { return e.get() == item; }) -
-           items_.begin();
-  };
   for (std::size_t lower = 0; lower < order.size(); ++lower) {
     const RECT& own = order[lower]->rect;
     HRGN region = CreateRectRgn(0, 0, width(own), height(own));
@@ -181,7 +173,7 @@ void WindowView::stackChildWindows() {
     for (std::size_t upper = lower + 1; upper < order.size(); ++upper) {
       RECT overlap{};
       if (order[upper]->container != order[lower]->container ||
-          stackIndex(order[upper]) > stackIndex(order[lower]) ||
+          order[upper]->stacking < order[lower]->stacking ||
           !IntersectRect(&overlap, &own, &order[upper]->rect)) {
         continue;
       }
@@ -202,11 +194,9 @@ void WindowView::stackChildWindows() {
 std::vector<ControlItem*> WindowView::buttonsInTabOrder() const {
   std::vector<ControlItem*> buttons;
   for (const auto& item : items_) {
-    if (item->layout->kind == ControlKind::Button) buttons.push_back(item.get());
+    if (item->tabOrder >= 0) buttons.push_back(item.get());
   }
-  std::stable_sort(buttons.begin(), buttons.end(), [](const ControlItem* a, const ControlItem* b) {
-    return a->layout->tabIndex < b->layout->tabIndex;
-  });
+  std::ranges::sort(buttons, {}, &ControlItem::tabOrder);
   return buttons;
 }
 
@@ -217,7 +207,7 @@ void WindowView::addTooltip(ControlItem& item) {
   tool.uFlags = TTF_SUBCLASS;
   tool.hwnd = item.container;
   tool.uId = static_cast<UINT_PTR>(item.id);
-  std::wstring text = toWide(item.control->caption());
+  std::wstring text = toWide(item.control.caption());
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -230,7 +220,7 @@ void WindowView::updateTooltip(const ControlItem& item) {
   tool.uId = static_cast<UINT_PTR>(item.id);
   tool.rect = item.rect;
   SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-  std::wstring text = toWide(item.control->caption());
+  std::wstring text = toWide(item.control.caption());
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -256,6 +246,11 @@ void WindowView::raise() {
 }
 
 void WindowView::close() {
+  for (const auto& item : items_) item->control.removeObserver(item.get());
+  destroyWindow();
+}
+
+void WindowView::destroyWindow() {
   if (window_ == nullptr) return;
   HWND closing = window_;
   window_ = nullptr;
@@ -272,37 +267,30 @@ void WindowView::focusFirstButton() {
   }
 }
 
-void WindowView::apply(const Control& control) {
-  ControlItem* item = itemOf(control);
-  if (item == nullptr || window_ == nullptr) return;
-  switch (item->layout->kind) {
+void WindowView::apply(ControlItem& item) {
+  if (window_ == nullptr) return;
+  const Control& control = item.control;
+  switch (item.layout.kind) {
     case ControlKind::Button:
-      SetWindowTextW(item->window, toWide(control.caption()).c_str());
-      ShowWindow(item->window, control.visible() ? SW_SHOWNA : SW_HIDE);
-      EnableWindow(item->window, control.enabled() ? TRUE : FALSE);
+      SetWindowTextW(item.window, toWide(control.caption()).c_str());
+      ShowWindow(item.window, control.visible() ? SW_SHOWNA : SW_HIDE);
+      EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
     case ControlKind::Frame:
       // A press under way inside the frame must not end in a click once it is disabled.
-      if (!control.enabled() && GetCapture() == item->window) ReleaseCapture();
-      if (!control.enabled()) pressed_.clear();
-      ShowWindow(item->window, control.visible() ? SW_SHOWNA : SW_HIDE);
-      EnableWindow(item->window, control.enabled() ? TRUE : FALSE);
+      if (!control.enabled() && GetCapture() == item.window) ReleaseCapture();
+      if (!control.enabled()) pressed_ = nullptr;
+      ShowWindow(item.window, control.visible() ? SW_SHOWNA : SW_HIDE);
+      EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
     case ControlKind::Label:
-      if (item->layout->autoSize) fitLabel(*item);
-      if (item->layout->link) updateTooltip(*item);
+      if (item.layout.autoSize) fitLabel(item);
+      if (item.layout.link) updateTooltip(item);
       break;
     case ControlKind::Line:
       break;
   }
-  InvalidateRect(item->container, nullptr, FALSE);
-}
-
-ControlItem* WindowView::itemOf(const Control& control) {
-  for (auto& item : items_) {
-    if (item->control == &control) return item.get();
-  }
-  return nullptr;
+  InvalidateRect(item.container, nullptr, FALSE);
 }
 
 ControlItem* WindowView::itemOfWindow(HWND window) {
@@ -314,17 +302,17 @@ ControlItem* WindowView::itemOfWindow(HWND window) {
 }
 
 ControlItem* WindowView::buttonById(int id) {
-  for (auto& item : items_) {
-    if (item->id == id && item->layout->kind == ControlKind::Button) return item.get();
-  }
-  return nullptr;
+  const auto index = static_cast<std::size_t>(id - kFirstButtonId);
+  if (id < kFirstButtonId || index >= items_.size()) return nullptr;
+  ControlItem& item = *items_[index];
+  return item.layout.kind == ControlKind::Button ? &item : nullptr;
 }
 
 // The topmost label under the point that is on screen.
 ControlItem* WindowView::labelAt(HWND container, POINT point) {
   for (auto& item : items_) {
-    if (item->layout->kind == ControlKind::Label && item->container == container &&
-        item->control->visible() && PtInRect(&item->rect, point)) {
+    if (item->layout.kind == ControlKind::Label && item->container == container &&
+        item->control.visible() && PtInRect(&item->rect, point)) {
       return item.get();
     }
   }
@@ -350,12 +338,12 @@ void WindowView::paint(HWND container) {
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width(client), height(client));
   const HGDIOBJ previous = SelectObject(dc, bitmap);
   const ControlItem* frame = itemOfWindow(container);
-  SetDCBrushColor(dc, toColorRef(frame ? frame->layout->backColour : form_.layout().backColour));
+  SetDCBrushColor(dc, toColorRef(frame ? frame->layout.backColour : form_.layout().backColour));
   FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   // A frame has the standard border around its whole area and no caption.
   if (frame != nullptr) DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
   for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-    if ((*it)->container == container && (*it)->window == nullptr) paintItem(dc, **it, scale_);
+    if ((*it)->container == container && (*it)->window == nullptr) paintItem(dc, **it);
   }
   BitBlt(screen, 0, 0, width(client), height(client), dc, 0, 0, SRCCOPY);
   SelectObject(dc, previous);
@@ -369,7 +357,7 @@ bool WindowView::setCursorOverLink(HWND container) {
   GetCursorPos(&point);
   ScreenToClient(container, &point);
   const ControlItem* item = labelAt(container, point);
-  if (item == nullptr || !item->layout->link) return false;
+  if (item == nullptr || !item->layout.link) return false;
   SetCursor(handCursor_ ? handCursor_.get() : LoadCursorW(nullptr, IDC_HAND));
   return true;
 }
@@ -379,15 +367,15 @@ LRESULT WindowView::mouseMessage(HWND container, UINT message, LPARAM lParam) {
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ControlItem* item = labelAt(container, point);
   if (message == WM_LBUTTONDOWN) {
-    pressed_ = item != nullptr ? item->control->name() : std::string();
+    pressed_ = item != nullptr ? &item->control : nullptr;
     if (item != nullptr) SetCapture(container);
     return 0;
   }
-  const std::string pressed = std::move(pressed_);
-  pressed_.clear();
+  const Control* pressed = pressed_;
+  pressed_ = nullptr;
   if (GetCapture() == container) ReleaseCapture();
   // The handler may close this very window: nothing of it is touched afterwards.
-  if (item != nullptr && !pressed.empty() && item->control->name() == pressed) form_.click(pressed);
+  if (item != nullptr && pressed == &item->control) item->control.click();
   return 0;
 }
 
@@ -417,14 +405,14 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED) {
-        const ControlItem* button = buttonById(LOWORD(wParam));
-        if (button != nullptr) form_.click(std::string(button->control->name()));
+        ControlItem* button = buttonById(LOWORD(wParam));
+        if (button != nullptr) button->control.click();
       }
       return 0;  // IDCANCEL from Escape closes nothing
     case DM_GETDEFID: {
       // Enter presses the focused button.
       const ControlItem* focused = itemOfWindow(GetFocus());
-      if (focused != nullptr && focused->layout->kind == ControlKind::Button) {
+      if (focused != nullptr && focused->layout.kind == ControlKind::Button) {
         return MAKELRESULT(focused->id, DC_HASDEFID);
       }
       return 0;

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "fltk/FltkWindows.h"
-#include "fltk/TimerPump.h"
 #include "fltk/WindowView.h"
 #include "forms/Form.h"
 #include "support/Fakes.h"
@@ -107,16 +106,16 @@ inline bool offersOnlyClose(Fl_Window& window) {
 class RecordingForm : public Form {
  public:
   RecordingForm(const FormLayout& layout, Services& services) : Form(layout, services) {
-    for (const ControlLayout& control : layout.controls) {
-      onArrayClick(control.name, [this, name = control.name](std::int16_t index) {
-        clicks.push_back(name + "(" + std::to_string(index) + ")");
-      });
-      onClick(control.name, [this, name = control.name] { clicks.push_back(name); });
+    for (const auto& control : controls()) {
+      control->onClick([this, name = control->name()] { clicks.push_back(name); });
     }
-    onTimer("Timer1", [this] {
-      ++ticks;
-      onTick(*this);
-    });
+    for (const auto& timer : timers()) {
+      if (timer->name() != "Timer1") continue;
+      timer->onTick([this] {
+        ++ticks;
+        onTick(*this);
+      });
+    }
   }
   std::vector<std::string> clicks;
   std::vector<std::int16_t> closeReasons;
@@ -131,7 +130,7 @@ class RecordingForm : public Form {
   }
 };
 
-// Forms shown as real windows, their timers driven by a real pump.
+// Forms shown as real windows, their timers driven by the toolkit's timeouts.
 class WindowsTest : public ::testing::Test {
  protected:
   RecordingForm& open(
@@ -142,17 +141,16 @@ class WindowsTest : public ::testing::Test {
     forms.back()->show();
     return *forms.back();
   }
-  WindowView& windowOf(const Form& form) { return *windows.window(form); }
+  WindowView& windowOf(const Form& form) { return *windows.view(form); }
   Fl_Widget* widget(const Form& form, const std::string& name) {
-    return windowOf(form).widget(name);
+    return windowOf(form).widget(form.control(name));
   }
   void clickOn(const Form& form, const std::string& name) {
     const Fl_Widget& shown = *widget(form, name);
     clickAt(windowOf(form), shown.x() + shown.w() / 2, shown.y() + shown.h() / 2);
   }
   FakeServices fakes;
-  TimerPump pump;
-  FltkWindows windows{pump};
+  FltkWindows windows;
   std::vector<std::unique_ptr<RecordingForm>> forms;
 };
 

@@ -61,8 +61,8 @@ TEST_F(CellKeyPress, KeysPlaceInTurnAndAreRefusedOnATakenCellOrALockedBoard) {
   EXPECT_TRUE(pressCellKey(form, {kDigits, 3}));
   EXPECT_EQ(board(form), "XX.OOO..X");
   // A hidden cell takes no key.
-  form.click("Command1");
-  form.control("S", 0).setVisible(false);
+  form.control("Command1").click();
+  form.control("S(0)").setVisible(false);
   EXPECT_TRUE(pressCellKey(form, {kDigits, 1}));
   EXPECT_EQ(board(form), ".........");
 }
@@ -81,8 +81,8 @@ TEST_F(CellKeyPress, TheComputersTurnAndAnOpenBoxRefuseKeysAndTheMenuHasNoCells)
   EXPECT_EQ(board(form), "O...X.X..");
   EXPECT_EQ(form.control("LBLNUM").caption(), "5");
   // While the result box is open the window's handlers are busy: a key does nothing.
-  form.click("Command1");
-  for (int cell : {0, 1, 2}) form.control("S", cell).setCaption("X");
+  form.control("Command1").click();
+  for (const char* cell : {"S(0)", "S(1)", "S(2)"}) form.control(cell).setCaption("X");
   std::string whileOpen;
   fakes.messageBox.whileOpen = [&](const ShownMessage&) {
     pressCellKey(form, {kDigits, 9});
