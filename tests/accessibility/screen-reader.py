@@ -3,7 +3,8 @@
 frame and its buttons with their access keys, the name boxes as dialogs, the two-player frame
 with its board of nine cells, a cell's name changing to hold "X" after its key (and the event
 telling of it), a cell pressed through its action, the result and contact boxes as alerts
-with their text, and the program's windows leaving the tree as they close."""
+with their text, a single-player score changing, and the program's windows leaving the tree
+as they close."""
 import subprocess
 import sys
 import time
@@ -112,6 +113,42 @@ def heard(event):
         events.append((event.type, name))
 
 
+def play_single_player_to_a_score():
+    """Games against the computer, by keys, taking the first empty cell, until one is won or
+    lost: a score label then reads "1", and the bridge told of the change."""
+    keys(MENU, "alt+o")
+    answer("ENTER YOUR NAME ", "Zoe")
+    title = "SINGLE PLAYER !"
+    frame = wait_for(lambda: window(pyatspi.ROLE_FRAME, title), "single-player frame")
+    cells = board(frame)
+    scores = [c for c in children(frame) if c.getRole() == pyatspi.ROLE_LABEL and c.name == "0"]
+    if len(scores) != 2:
+        fail(f"the single-player frame has no two scores of \"0\": {tree(frame)}")
+    events.clear()
+    for _ in range(8):
+        for move in range(1, 6):
+            empty = [i for i, cell in enumerate(cells) if cell.name.endswith("empty")]
+            keys(title, str(empty[0] + 1))
+            wait_for(lambda: window(pyatspi.ROLE_ALERT, "Tic Tac Toe !") or
+                     sum(not cell.name.endswith("empty") for cell in cells) >= 2 * move,
+                     f"a reply or a result after move {move}")
+            if window(pyatspi.ROLE_ALERT, "Tic Tac Toe !"):
+                break
+        keys("Tic Tac Toe !", "Return")
+        if wait_for(lambda: window(pyatspi.ROLE_ALERT, "Tic Tac Toe !") is None, "the box to go"):
+            if any(score.name == "1" for score in scores):
+                break
+        keys(title, "alt+n")
+        wait_for(lambda: all(cell.name.endswith("empty") for cell in cells), "a cleared board")
+    else:
+        fail("eight games and no win or loss")
+    wait_for(lambda: any(t.endswith("accessible-name") and n == "1" for t, n in events),
+             "name-changed event of the score")
+    print(f"score: {[score.name for score in scores]}")
+    keys(title, "alt+e")
+    wait_for(lambda: window(pyatspi.ROLE_FRAME, MENU), "the menu after the single-player game")
+
+
 def main():
     game = subprocess.Popen([GAME])
     pyatspi.Registry.registerEventListener(
@@ -159,6 +196,7 @@ def main():
     keys("TWO PLAYER !", "alt+e")
     menu = wait_for(lambda: window(pyatspi.ROLE_FRAME, MENU), "the menu again")
     wait_for(lambda: window(pyatspi.ROLE_FRAME, "TWO PLAYER !") is None, "the game to leave")
+    play_single_player_to_a_score()
     keys(MENU, "alt+e")
     description, label = alert("CONTACT !")
     if not label or label[0] != description or "@" not in description:
