@@ -14,6 +14,14 @@ constexpr std::array<AtkStateType, 7> kTrackedStates{
     ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE,  ATK_STATE_SHOWING,
     ATK_STATE_FOCUSED, ATK_STATE_ACTIVE,    ATK_STATE_FOCUSABLE};
 
+constexpr std::uint64_t bitOf(AtkStateType state) {
+  for (std::size_t i = 0; i < kTrackedStates.size(); ++i) {
+    if (kTrackedStates[i] == state) return std::uint64_t{1} << i;
+  }
+  return 0;
+}
+constexpr std::uint64_t kFocusedBit = bitOf(ATK_STATE_FOCUSED);
+
 std::uint64_t trackedStatesOf(const AccessibleNode& node) {
   AtkStateSet* states = atk_state_set_new();
   node.addStates(states);
@@ -96,12 +104,12 @@ void AccessibleNode::syncName() {
 
 void AccessibleNode::syncStates() {
   const std::uint64_t now = trackedStatesOf(*this);
+  // A new node's states are read along with it; of them only the focus is told, so that a
+  // screen reader follows the focus into a window that has just opened.
+  const std::uint64_t before = toldAny_ ? toldStates_ : now & ~kFocusedBit;
   for (std::size_t i = 0; i < kTrackedStates.size(); ++i) {
     const std::uint64_t bit = std::uint64_t{1} << i;
-    // A new node's states are read with it; only the focus is told, so that a screen reader
-    // follows it into a window that has just opened.
-    const bool told = toldAny_ ? (toldStates_ & bit) != 0 : kTrackedStates[i] != ATK_STATE_FOCUSED;
-    if (((now & bit) != 0) != told && (toldAny_ || (now & bit) != 0)) {
+    if (((now ^ before) & bit) != 0) {
       atk_object_notify_state_change(object_, kTrackedStates[i], (now & bit) != 0);
     }
   }

@@ -82,9 +82,9 @@ void extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
     AtkObject* window = ATK_OBJECT(component);
     while (window->accessible_parent != nullptr && window->accessible_parent->accessible_parent)
       window = window->accessible_parent;
-    const AccessibleNode* top_node = nodeOf(window);
+    const AccessibleNode* topNode = nodeOf(window);
     int wx = 0, wy = 0, ww = 0, wh = 0;
-    if (top_node != nullptr && top_node->screenExtents(wx, wy, ww, wh)) {
+    if (topNode != nullptr && topNode->screenExtents(wx, wy, ww, wh)) {
       left -= wx;
       top -= wy;
     }
