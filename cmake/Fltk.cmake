@@ -20,7 +20,8 @@ find_package(X11 REQUIRED)
 # accessibility bus by the ATK bridge; the D-Bus library asks whether such a bus is running.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(ACCESSIBILITY REQUIRED IMPORTED_TARGET atk atk-bridge-2.0 glib-2.0 gobject-2.0 dbus-1)
-ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_platform fltk_toolkit X11::X11 PkgConfig::ACCESSIBILITY)
+ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11
+          PkgConfig::ACCESSIBILITY)
 
 add_executable(orvane-tictactoe ${CMAKE_SOURCE_DIR}/src/main.cpp)
 target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_fltk ttt_shell X11::X11 ttt_warnings)

@@ -9,7 +9,7 @@
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

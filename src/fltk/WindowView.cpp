@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "art/Images.h"
 #include "fltk/ButtonView.h"
 #include "fltk/CellKeyEvent.h"
 #include "fltk/Colours.h"
@@ -15,7 +16,6 @@
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
 #include "screens/CellKeyPress.h"
-#include "screens/Images.h"
 
 namespace ttt {
 

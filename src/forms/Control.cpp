@@ -18,43 +18,7 @@ void Control::reset() {
   observer_ = nullptr;
 }
 
-void Control::requireLoaded() const { form_.requireLoaded(name_); }
-
-const std::string& Control::caption() const {
-  requireLoaded();
-  return caption_;
-}
-
-bool Control::visible() const {
-  requireLoaded();
-  return visible_;
-}
-
-bool Control::enabled() const {
-  requireLoaded();
-  return enabled_;
-}
-
-void Control::setCaption(std::string caption) {
-  requireLoaded();
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
-  changed();
-}
-
-void Control::setVisible(bool visible) {
-  requireLoaded();
-  if (visible == visible_) return;
-  visible_ = visible;
-  changed();
-}
-
-void Control::setEnabled(bool enabled) {
-  requireLoaded();
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  changed();
-}
+void Control::checkLoaded() const { form_.requireLoaded(name_); }
 
 void Control::click() {
   if (clickHandler_) form_.runHandler(clickHandler_);

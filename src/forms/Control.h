@@ -33,12 +33,12 @@ class Control {
   const ControlLayout& layout() const { return layout_; }
   const std::string& name() const { return name_; }  // "S(4)" for an array element
 
-  const std::string& caption() const;
-  void setCaption(std::string caption);
-  bool visible() const;
-  void setVisible(bool visible);
-  bool enabled() const;
-  void setEnabled(bool enabled);
+  const std::string& caption() const { return requireLoaded(caption_); }
+  void setCaption(std::string caption) { assign(caption_, std::move(caption)); }
+  bool visible() const { return requireLoaded(visible_); }
+  void setVisible(bool visible) { assign(visible_, visible); }
+  bool enabled() const { return requireLoaded(enabled_); }
+  void setEnabled(bool enabled) { assign(enabled_, enabled); }
 
   // The window's handler of a click on this control.
   void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
@@ -53,7 +53,13 @@ class Control {
  private:
   friend class Form;
   void reset();  // the values at load, telling no one: no window shows them yet
-  void requireLoaded() const;
+  // The value, once the form is checked to be loaded.
+  template <typename Value>
+  const Value& requireLoaded(const Value& value) const;
+  // Sets the value and tells the observer and the form, when it changes.
+  template <typename Value>
+  void assign(Value& field, Value value);
+  void checkLoaded() const;
   void changed();
 
   Form& form_;
@@ -76,5 +82,19 @@ class ControlArray {
  private:
   std::vector<Control*> elements_;
 };
+
+template <typename Value>
+const Value& Control::requireLoaded(const Value& value) const {
+  checkLoaded();
+  return value;
+}
+
+template <typename Value>
+void Control::assign(Value& field, Value value) {
+  checkLoaded();
+  if (value == field) return;
+  field = std::move(value);
+  changed();
+}
 
 }  // namespace ttt

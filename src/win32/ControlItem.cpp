@@ -43,10 +43,29 @@ void paintLine(HDC dc, const ControlItem& item) {
 
 void ControlItem::controlChanged(const Control& /*changed*/) { view.apply(*this); }
 
-void paintItem(HDC dc, const ControlItem& item) {
-  if (!item.control.visible()) return;
-  if (item.layout.kind == ControlKind::Label) paintLabel(dc, item);
-  if (item.layout.kind == ControlKind::Line) paintLine(dc, item);
+void paintContainer(HWND container, const std::vector<std::unique_ptr<ControlItem>>& items,
+                    Colour background, bool frame) {
+  PAINTSTRUCT paintStruct;
+  HDC screen = BeginPaint(container, &paintStruct);
+  RECT client{};
+  GetClientRect(container, &client);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  SetDCBrushColor(dc, toColorRef(background));
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (frame) DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    const ControlItem& item = **it;
+    if (item.container != container || item.window != nullptr || !item.control.visible()) continue;
+    if (item.layout.kind == ControlKind::Label) paintLabel(dc, item);
+    if (item.layout.kind == ControlKind::Line) paintLine(dc, item);
+  }
+  BitBlt(screen, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EndPaint(container, &paintStruct);
 }
 
 SIZE measureCaption(HDC dc, HFONT font, const std::wstring& caption) {

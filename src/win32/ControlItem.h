@@ -2,7 +2,9 @@
 
 #include "win32/WinApi.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/Control.h"
 #include "screens/Placement.h"
@@ -33,8 +35,11 @@ struct ControlItem final : ControlObserver {
   FontHandle font;
 };
 
-// Draws a label or a line of the item's container into the device context.
-void paintItem(HDC dc, const ControlItem& item);
+// Paints a container (the top-level window or a frame) off screen first, so that a repaint
+// never flickers: its background, a frame's etched border, and its labels and lines from the
+// bottom of the stack up.
+void paintContainer(HWND container, const std::vector<std::unique_ptr<ControlItem>>& items,
+                    Colour background, bool frame);
 // The size of a label's caption in its font, drawn literally: an empty caption keeps the
 // height of one line.
 SIZE measureCaption(HDC dc, HFONT font, const std::wstring& caption);

@@ -5,8 +5,8 @@
 #include <memory>
 #include <type_traits>
 
+#include "art/Images.h"
 #include "forms/Layout.h"
-#include "screens/Images.h"
 
 namespace ttt {
 

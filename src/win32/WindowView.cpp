@@ -3,13 +3,12 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <utility>
 
+#include "art/Images.h"
 #include "forms/Form.h"
-#include "screens/Images.h"
 #include "win32/WideText.h"
+#include "win32/WindowGeometry.h"
 
 namespace ttt {
 
@@ -43,17 +42,13 @@ void WindowView::registerClasses(HINSTANCE instance) {
   RegisterClassExW(&windowClass);
 }
 
-WindowView::WindowView(Form& form, HWND owner)
-    : form_(form),
-      handCursor_(createCursor(handCursor(), kHandCursorHotSpotX, kHandCursorHotSpotY)) {
+WindowView::WindowView(Form& form, HWND owner) : form_(form) {
   const FormLayout& layout = form.layout();
   window_ = CreateWindowExW(windowExStyle(layout), kWindowClass, toWide(layout.caption).c_str(),
                             windowStyle(), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr,
                             GetModuleHandleW(nullptr), this);
   if (window_ == nullptr) return;
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
+  links_ = std::make_unique<LinkLabels>(window_);
   buildItems();
   applyDpi(GetDpiForWindow(window_));
   const bool face = layout.icon == WindowIcon::SmilingFace;
@@ -99,7 +94,7 @@ void WindowView::createChildWindow(ControlItem& item) {
         CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown,
                         0, 0, 0, 0, item.container, id, GetModuleHandleW(nullptr), this);
   } else {
-    if (layout.link) addTooltip(item);
+    if (layout.link) links_->add(item);
     return;
   }
   EnableWindow(item.window, item.control.enabled() ? TRUE : FALSE);
@@ -107,122 +102,16 @@ void WindowView::createChildWindow(ControlItem& item) {
 
 // Everything measured in twips, points or pixels at 96 DPI is laid out again at the DPI.
 void WindowView::applyDpi(UINT dpi) {
-  dpi_ = static_cast<int>(dpi);
-  const PlacedForm placed = placeForm(form_.layout(), dpi_);
-  for (std::size_t i = 0; i < items_.size(); ++i) placeItem(*items_[i], placed.controls[i]);
-  stackChildWindows();
-  const FormLayout& layout = form_.layout();
+  const PlacedForm placed = placeForm(form_.layout(), static_cast<int>(dpi));
+  geometry::placeItems(items_, placed, window_);
+  for (const auto& item : items_) {
+    if (item->layout.link) links_->update(*item);
+  }
   RECT frame{0, 0, placed.clientWidth, placed.clientHeight};
-  AdjustWindowRectExForDpi(&frame, windowStyle(), FALSE, windowExStyle(layout), dpi);
+  AdjustWindowRectExForDpi(&frame, windowStyle(), FALSE, windowExStyle(form_.layout()), dpi);
   SetWindowPos(window_, nullptr, 0, 0, width(frame), height(frame),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);
-}
-
-void WindowView::placeItem(ControlItem& item, const PlacedControl& placed) {
-  const ControlLayout& layout = item.layout;
-  item.stacking = placed.stacking;
-  item.tabOrder = placed.tabOrder;
-  if (layout.kind == ControlKind::Line) {
-    const PixelLine& line = placed.line;
-    item.rect = {line.x1, line.y1, line.x2, line.y2};
-    item.lineWidth = line.width;
-    return;
-  }
-  if (layout.kind == ControlKind::Label || layout.kind == ControlKind::Button) {
-    item.font = createFont(layout.font, placed.fontPixels);
-  }
-  if (item.window != nullptr && layout.kind == ControlKind::Button) {
-    SendMessageW(item.window, WM_SETFONT, reinterpret_cast<WPARAM>(item.font.get()), FALSE);
-  }
-  const PixelRect& r = placed.rect;
-  item.rect = {r.x, r.y, r.x + r.width, r.y + r.height};
-  if (item.window != nullptr) {
-    SetWindowPos(item.window, nullptr, item.rect.left, item.rect.top, width(item.rect),
-                 height(item.rect), SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (layout.kind == ControlKind::Label && layout.autoSize) fitLabel(item);
-  if (layout.link) updateTooltip(item);
-}
-
-void WindowView::fitLabel(ControlItem& item) {
-  HDC dc = GetDC(window_);
-  const SIZE size = measureCaption(dc, item.font.get(), toWide(item.control.caption()));
-  ReleaseDC(window_, dc);
-  item.rect.right = item.rect.left + size.cx;
-  item.rect.bottom = item.rect.top + size.cy;
-}
-
-// The dialog navigation moves the focus in the order of the child windows, so the buttons are
-// put in tab order. Where that puts a button over one that the layout stacks above it, the
-// lower one gives up the overlap through its window region.
-void WindowView::stackChildWindows() {
-  std::vector<ControlItem*> order = buttonsInTabOrder();
-  for (auto& item : items_) {
-    if (item->layout.kind == ControlKind::Frame) order.push_back(item.get());
-  }
-  HWND after = HWND_TOP;
-  for (ControlItem* item : order) {
-    SetWindowPos(item->window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    after = item->window;
-  }
-  for (std::size_t lower = 0; lower < order.size(); ++lower) {
-    const RECT& own = order[lower]->rect;
-    HRGN region = CreateRectRgn(0, 0, width(own), height(own));
-    bool clipped = false;
-    for (std::size_t upper = lower + 1; upper < order.size(); ++upper) {
-      RECT overlap{};
-      if (order[upper]->container != order[lower]->container ||
-          order[upper]->stacking < order[lower]->stacking ||
-          !IntersectRect(&overlap, &own, &order[upper]->rect)) {
-        continue;
-      }
-      OffsetRect(&overlap, -own.left, -own.top);
-      HRGN covered = CreateRectRgnIndirect(&overlap);
-      CombineRgn(region, region, covered, RGN_DIFF);
-      DeleteObject(covered);
-      clipped = true;
-    }
-    if (!clipped) {
-      DeleteObject(region);
-      region = nullptr;
-    }
-    SetWindowRgn(order[lower]->window, region, TRUE);  // the window owns the region now
-  }
-}
-
-std::vector<ControlItem*> WindowView::buttonsInTabOrder() const {
-  std::vector<ControlItem*> buttons;
-  for (const auto& item : items_) {
-    if (item->tabOrder >= 0) buttons.push_back(item.get());
-  }
-  std::ranges::sort(buttons, {}, &ControlItem::tabOrder);
-  return buttons;
-}
-
-void WindowView::addTooltip(ControlItem& item) {
-  if (tooltip_ == nullptr) return;
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = item.container;
-  tool.uId = static_cast<UINT_PTR>(item.id);
-  std::wstring text = toWide(item.control.caption());
-  tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void WindowView::updateTooltip(const ControlItem& item) {
-  if (tooltip_ == nullptr) return;
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = item.container;
-  tool.uId = static_cast<UINT_PTR>(item.id);
-  tool.rect = item.rect;
-  SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-  std::wstring text = toWide(item.control.caption());
-  tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void WindowView::open() {
@@ -254,12 +143,11 @@ void WindowView::destroyWindow() {
   if (window_ == nullptr) return;
   HWND closing = window_;
   window_ = nullptr;
-  tooltip_ = nullptr;
-  DestroyWindow(closing);
+  DestroyWindow(closing);  // and the tooltips it owns
 }
 
 void WindowView::focusFirstButton() {
-  for (ControlItem* button : buttonsInTabOrder()) {
+  for (ControlItem* button : geometry::buttonsInTabOrder(items_)) {
     if (IsWindowVisible(button->window) && IsWindowEnabled(button->window)) {
       SetFocus(button->window);
       return;
@@ -284,8 +172,8 @@ void WindowView::apply(ControlItem& item) {
       EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
     case ControlKind::Label:
-      if (item.layout.autoSize) fitLabel(item);
-      if (item.layout.link) updateTooltip(item);
+      if (item.layout.autoSize) geometry::fitLabel(item, window_);
+      if (item.layout.link) links_->update(item);
       break;
     case ControlKind::Line:
       break;
@@ -293,30 +181,19 @@ void WindowView::apply(ControlItem& item) {
   InvalidateRect(item.container, nullptr, FALSE);
 }
 
-ControlItem* WindowView::itemOfWindow(HWND window) {
+ControlItem* WindowView::itemOfWindow(HWND window) const {
   if (window == nullptr) return nullptr;
-  for (auto& item : items_) {
+  for (const auto& item : items_) {
     if (item->window == window) return item.get();
   }
   return nullptr;
 }
 
-ControlItem* WindowView::buttonById(int id) {
+ControlItem* WindowView::buttonById(int id) const {
   const auto index = static_cast<std::size_t>(id - kFirstButtonId);
   if (id < kFirstButtonId || index >= items_.size()) return nullptr;
   ControlItem& item = *items_[index];
   return item.layout.kind == ControlKind::Button ? &item : nullptr;
-}
-
-// The topmost label under the point that is on screen.
-ControlItem* WindowView::labelAt(HWND container, POINT point) {
-  for (auto& item : items_) {
-    if (item->layout.kind == ControlKind::Label && item->container == container &&
-        item->control.visible() && PtInRect(&item->rect, point)) {
-      return item.get();
-    }
-  }
-  return nullptr;
 }
 
 bool WindowView::isDialogMessage(MSG& message) {
@@ -326,57 +203,6 @@ bool WindowView::isDialogMessage(MSG& message) {
     return true;
   }
   return IsDialogMessageW(window_, &message) != FALSE;
-}
-
-void WindowView::paint(HWND container) {
-  PAINTSTRUCT paintStruct;
-  HDC screen = BeginPaint(container, &paintStruct);
-  RECT client{};
-  GetClientRect(container, &client);
-  // Drawn off screen first, so that a repaint never flickers.
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width(client), height(client));
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  const ControlItem* frame = itemOfWindow(container);
-  SetDCBrushColor(dc, toColorRef(frame ? frame->layout.backColour : form_.layout().backColour));
-  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  // A frame has the standard border around its whole area and no caption.
-  if (frame != nullptr) DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
-  for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
-    if ((*it)->container == container && (*it)->window == nullptr) paintItem(dc, **it);
-  }
-  BitBlt(screen, 0, 0, width(client), height(client), dc, 0, 0, SRCCOPY);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  EndPaint(container, &paintStruct);
-}
-
-bool WindowView::setCursorOverLink(HWND container) {
-  POINT point{};
-  GetCursorPos(&point);
-  ScreenToClient(container, &point);
-  const ControlItem* item = labelAt(container, point);
-  if (item == nullptr || !item->layout.link) return false;
-  SetCursor(handCursor_ ? handCursor_.get() : LoadCursorW(nullptr, IDC_HAND));
-  return true;
-}
-
-// A click on a label is a press and a release over the same label.
-LRESULT WindowView::mouseMessage(HWND container, UINT message, LPARAM lParam) {
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  ControlItem* item = labelAt(container, point);
-  if (message == WM_LBUTTONDOWN) {
-    pressed_ = item != nullptr ? &item->control : nullptr;
-    if (item != nullptr) SetCapture(container);
-    return 0;
-  }
-  const Control* pressed = pressed_;
-  pressed_ = nullptr;
-  if (GetCapture() == container) ReleaseCapture();
-  // The handler may close this very window: nothing of it is touched afterwards.
-  if (item != nullptr && pressed == &item->control) item->control.click();
-  return 0;
 }
 
 LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -390,57 +216,105 @@ LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam
   return self->handleMessage(window, message, wParam, lParam);
 }
 
+// The top-level window and its frames share this procedure; `window` is the one addressed.
 LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      paint(window);
-      return 0;
+      return OnPaint(window);
     case WM_ERASEBKGND:
       return 1;  // the paint fills everything
     case WM_LBUTTONDOWN:
+      return OnLButtonDown(window, lParam);
     case WM_LBUTTONUP:
-      return mouseMessage(window, message, lParam);
+      return OnLButtonUp(window, lParam);
     case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && setCursorOverLink(window)) return TRUE;
-      break;
+      return OnSetCursor(window, wParam, lParam);
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) {
-        ControlItem* button = buttonById(LOWORD(wParam));
-        if (button != nullptr) button->control.click();
-      }
-      return 0;  // IDCANCEL from Escape closes nothing
-    case DM_GETDEFID: {
-      // Enter presses the focused button.
-      const ControlItem* focused = itemOfWindow(GetFocus());
-      if (focused != nullptr && focused->layout.kind == ControlKind::Button) {
-        return MAKELRESULT(focused->id, DC_HASDEFID);
-      }
-      return 0;
-    }
+      return OnCommand(wParam);
+    case DM_GETDEFID:
+      return OnGetDefId();
     case WM_CLOSE:
-      form_.requestClose();
-      return 0;
+      return OnClose();
     case WM_ACTIVATE:
-      if (window != window_) break;
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        if (IsChild(window_, GetFocus())) lastFocus_ = GetFocus();
-      } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
-        SetFocus(lastFocus_);
-      } else {
-        focusFirstButton();
-      }
-      return 0;
-    case WM_DPICHANGED: {
-      applyDpi(HIWORD(wParam));
-      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
+      return OnActivate(window, wParam, lParam);
+    case WM_DPICHANGED:
+      return OnDpiChanged(wParam, lParam);
     default:
-      break;
+      return DefWindowProcW(window, message, wParam, lParam);
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT WindowView::OnPaint(HWND container) {
+  const ControlItem* frame = itemOfWindow(container);
+  paintContainer(container, items_, frame ? frame->layout.backColour : form_.layout().backColour,
+                 frame != nullptr);
+  return 0;
+}
+
+// A click on a label is a press and a release over the same label.
+LRESULT WindowView::OnLButtonDown(HWND container, LPARAM lParam) {
+  ControlItem* item = labelAt(items_, container, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  pressed_ = item != nullptr ? &item->control : nullptr;
+  if (item != nullptr) SetCapture(container);
+  return 0;
+}
+
+LRESULT WindowView::OnLButtonUp(HWND container, LPARAM lParam) {
+  ControlItem* item = labelAt(items_, container, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  const Control* pressed = pressed_;
+  pressed_ = nullptr;
+  if (GetCapture() == container) ReleaseCapture();
+  // The handler may close this very window: nothing of it is touched afterwards.
+  if (item != nullptr && pressed == &item->control) item->control.click();
+  return 0;
+}
+
+LRESULT WindowView::OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam) == HTCLIENT && links_->setCursor(items_, window)) return TRUE;
+  return DefWindowProcW(window, WM_SETCURSOR, wParam, lParam);
+}
+
+LRESULT WindowView::OnCommand(WPARAM wParam) {
+  if (HIWORD(wParam) == BN_CLICKED) {
+    ControlItem* button = buttonById(LOWORD(wParam));
+    if (button != nullptr) button->control.click();
+  }
+  return 0;  // IDCANCEL from Escape closes nothing
+}
+
+// Enter presses the focused button.
+LRESULT WindowView::OnGetDefId() {
+  const ControlItem* focused = itemOfWindow(GetFocus());
+  if (focused != nullptr && focused->layout.kind == ControlKind::Button) {
+    return MAKELRESULT(focused->id, DC_HASDEFID);
+  }
+  return 0;
+}
+
+LRESULT WindowView::OnClose() {
+  form_.requestClose();
+  return 0;
+}
+
+// The focus comes back to where it was when the window is active again.
+LRESULT WindowView::OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
+  if (window != window_) return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    if (IsChild(window_, GetFocus())) lastFocus_ = GetFocus();
+  } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else {
+    focusFirstButton();
+  }
+  return 0;
+}
+
+LRESULT WindowView::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  applyDpi(HIWORD(wParam));
+  const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return 0;
 }
 
 }  // namespace ttt

@@ -8,15 +8,17 @@
 #include "forms/FormWindow.h"
 #include "win32/ControlItem.h"
 #include "win32/GdiObjects.h"
+#include "win32/LinkLabels.h"
 
 namespace ttt {
 
 class Form;
 
-// The real window of a form: its client area in twips at the window's DPI, caption,
-// background, icons and fixed border, its buttons and frames as child windows, and its labels
-// and lines drawn in stacking order. The close box asks the form to close; the keyboard goes
-// through the platform's dialog navigation (see isDialogMessage), where Escape closes nothing.
+// The real window of a form: its client area placed at the window's DPI, caption, background,
+// icons and fixed border, its buttons and frames as child windows, and its labels and lines
+// drawn in stacking order. The close box asks the form to close; the keyboard goes through
+// the platform's dialog navigation (see isDialogMessage), where Escape closes nothing. The
+// window procedure only dispatches: each message is one call of an On... member.
 class WindowView : public FormWindow {
  public:
   // Builds the window, still hidden, from the form's layout and its controls as they are.
@@ -40,36 +42,32 @@ class WindowView : public FormWindow {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT mouseMessage(HWND container, UINT message, LPARAM lParam);
+  LRESULT OnPaint(HWND container);
+  LRESULT OnLButtonDown(HWND container, LPARAM lParam);
+  LRESULT OnLButtonUp(HWND container, LPARAM lParam);
+  LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam);
+  LRESULT OnGetDefId();
+  LRESULT OnClose();
+  LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
   void destroyWindow();
   void buildItems();
   void createChildWindow(ControlItem& item);
   void applyDpi(UINT dpi);
-  void placeItem(ControlItem& item, const PlacedControl& placed);
-  void fitLabel(ControlItem& item);
-  void stackChildWindows();
-  void addTooltip(ControlItem& item);
-  void updateTooltip(const ControlItem& item);
-  void paint(HWND container);
   void focusFirstButton();
-  bool setCursorOverLink(HWND container);
-
   // The button or frame that has this window; null for any other window.
-  ControlItem* itemOfWindow(HWND window);
-  ControlItem* labelAt(HWND container, POINT point);
-  ControlItem* buttonById(int id);
-  std::vector<ControlItem*> buttonsInTabOrder() const;
+  ControlItem* itemOfWindow(HWND window) const;
+  ControlItem* buttonById(int id) const;
 
   Form& form_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
-  int dpi_ = 0;
-  std::vector<std::unique_ptr<ControlItem>> items_;  // the layout's order, topmost first
-  const Control* pressed_ = nullptr;                 // the label a press began on
+  ControlItems items_;  // the layout's order, topmost first
+  std::unique_ptr<LinkLabels> links_;
+  const Control* pressed_ = nullptr;  // the label a press began on
   std::vector<IconHandle> icons_;
-  IconHandle handCursor_;
 };
 
 }  // namespace ttt

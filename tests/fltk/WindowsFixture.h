@@ -32,7 +32,8 @@ struct Snapshot {
     surface.draw(&window);
     const std::unique_ptr<Fl_RGB_Image> image(surface.image());
     Fl_Display_Device::display_device()->set_current();
-    EXPECT_TRUE(image->d() == 3 && image->ld() == 0);  // packed RGB, row after row
+    EXPECT_EQ(image->d(), 3);  // packed RGB, row after row
+    EXPECT_EQ(image->ld(), 0);
     const auto* data = reinterpret_cast<const unsigned char*>(image->data()[0]);
     pixels.assign(data, data + 3 * window.w() * window.h());
   }

@@ -68,7 +68,8 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
   clickOn(form, "S(0)");
   EXPECT_EQ(form.clicks, (Clicks{"S(4)", "Label5", "S(0)"}));
   pressKey(window, FL_Escape, "\033");
-  EXPECT_TRUE(form.isLoaded() && window.shown());
+  EXPECT_TRUE(form.isLoaded());
+  EXPECT_TRUE(window.shown());
   Fl::handle(FL_CLOSE, &window);
   EXPECT_EQ(form.closeReasons, std::vector<std::int16_t>{kCloseFromControlMenu});
   EXPECT_EQ(windows.window(form), nullptr);

@@ -19,7 +19,7 @@ using Texts = std::vector<std::string>;
 const ShownMessage kContactBox{
     "Send Your Comments And Suggestions\r\n\r\n    orvane@orvane.example\r\n\r\n"
     "  http://www.orvane.example",
-    64, "CONTACT !"};
+    kStyleInformation, "CONTACT !"};
 
 class ApplicationTest : public ::testing::Test {
  protected:

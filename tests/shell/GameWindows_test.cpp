@@ -40,7 +40,8 @@ TEST(GameWindows, NewGameUnlocksClearsRestartsAndHidesEveryStrikeLineInTheWindow
     for (std::string& step : order) step = form->name() + " " + step;
     EXPECT_EQ(windows.events, order);  // each control and timer changed once, in this order
     for (int n = 9; n <= 16; ++n) EXPECT_FALSE(form->control("Line" + std::to_string(n)).visible());
-    EXPECT_TRUE(form->control("Frame2").enabled() && form->cells() == Cells{});
+    EXPECT_TRUE(form->control("Frame2").enabled());
+    EXPECT_EQ(form->cells(), Cells{});
     EXPECT_FALSE(form->flags().anySet());
     EXPECT_EQ(form->control(sideLabel).caption(), opens);
   }

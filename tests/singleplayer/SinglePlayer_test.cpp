@@ -28,7 +28,7 @@ Cells board(std::string_view text) {
 // The smallest random value that names the cell, in single precision.
 float drawForCell(int cell) { return static_cast<float>(cell) / 9.0f; }
 
-ShownMessage result(const char* message) { return {message, 48, "Tic Tac Toe !"}; }
+ShownMessage result(const char* message) { return {message, kStyleExclamation, "Tic Tac Toe !"}; }
 
 TEST(ComputerReply, RulesGoInListOrderAndRandomDrawsTakeOnlyEmptyCells) {
   const std::pair<const char*, std::optional<int>> cases[] = {
@@ -170,7 +170,8 @@ TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNew
                                                  ".X.OOOX.X X 0000 2-0"}));
   EXPECT_EQ(state(), ".X.OOOX.X  0000 2-1");
   form.control("Command1").click();
-  EXPECT_TRUE(form.control("Frame2").enabled() && !form.control("Line10").visible());
+  EXPECT_TRUE(form.control("Frame2").enabled());
+  EXPECT_FALSE(form.control("Line10").visible());
   clickCell(4);
   form.control("Command1").click();  // before the reply ticks: no reply comes
   form.tick();
@@ -250,7 +251,9 @@ TEST_F(SinglePlayer, TwentyThousandRandomGamesKeepTheRules) {
     }
   }
   EXPECT_EQ(games, 20000);
-  EXPECT_TRUE(wins > 0 && losses > 0 && games - wins - losses > 0);
+  EXPECT_GT(wins, 0);
+  EXPECT_GT(losses, 0);
+  EXPECT_GT(games - wins - losses, 0) << "ties";
 }
 
 }  // namespace

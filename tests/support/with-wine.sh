@@ -48,10 +48,13 @@ if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
 fi
 copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
 cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
+# Wine rewrites its registry files in place: each copy gets registry files of its own, or
+# one program's DPI would be every later program's.
+for reg in "$prefix"/*.reg; do
+  cp --remove-destination "$reg" "$copy/${reg##*/}" || { rm -rf "$copy"; exit 1; }
+done
 export WINEPREFIX=$copy
-if [ -n "${TTT_WINE_DPI:-}" ]; then
-  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f >/dev/null 2>&1
-fi
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TTT_WINE_DPI:-96}" /f >/dev/null 2>&1
 "$wine" "$@" &
 program=$!
 trap 'kill "$program" 2>/dev/null' TERM INT HUP

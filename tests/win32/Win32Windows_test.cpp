@@ -17,8 +17,7 @@
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
 #include "win32/WideText.h"
-#include "win32/Win32InputBox.h"
-#include "win32/Win32MessageBox.h"
+#include "win32/Win32Dialogs.h"
 #include "win32/Win32Windows.h"
 #include "win32/WindowView.h"
 
