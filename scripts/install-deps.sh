@@ -26,6 +26,7 @@ test_packages=(
   xclip               # puts hostile names on the clipboard for the end-to-end tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
   dbus-daemon         # a private session bus for the accessibility test and benchmark
+  dbus-bin            # dbus-send, which asks that bus whether the accessibility bus is up
   at-spi2-core        # the accessibility bus launcher and registry
   python3-pyatspi     # reads the program's accessible tree as a screen reader does
   desktop-file-utils  # checks the installed desktop entry
