@@ -50,6 +50,16 @@ TEST_F(WindowsTest, TheTreeFollowsTheWindowsTheirNamesStatesAndFocus) {
   AtkObject* centre = atk_object_ref_accessible_child(board, 4);
   EXPECT_EQ(nameOf(centre), "centre, empty");
   EXPECT_EQ(atk_object_get_index_in_parent(centre), 4);
+  // Where the cell's label is, on the screen and in its window.
+  const Fl_Widget& label = *widget(form, "S(4)");
+  const WindowView& shown = windowOf(form);
+  std::array<gint, 4> place{};
+  atk_component_get_extents(ATK_COMPONENT(centre), &place[0], &place[1], &place[2], &place[3],
+                            ATK_XY_SCREEN);
+  EXPECT_EQ(place, (std::array<gint, 4>{shown.x() + label.x(), shown.y() + label.y(), 33, 33}));
+  atk_component_get_extents(ATK_COMPONENT(centre), &place[0], &place[1], &place[2], &place[3],
+                            ATK_XY_WINDOW);
+  EXPECT_EQ(place, (std::array<gint, 4>{label.x(), label.y(), 33, 33}));
   AtkObject* newGame = findChild(frame, ATK_ROLE_PUSH_BUTTON, "NEW GAME");
   ASSERT_NE(newGame, nullptr);
   EXPECT_STREQ(atk_action_get_keybinding(ATK_ACTION(newGame), 0), "<Alt>n");
