@@ -17,11 +17,14 @@ target_link_libraries(fltk_toolkit INTERFACE ${FLTK_LDFLAGS})
 # The backend also calls Xlib itself (window properties, the display connection).
 find_package(X11 REQUIRED)
 # Text is shaped by Pango (HarfBuzz, FriBidi, fontconfig fallback) and drawn through Xft on
-# the toolkit's own drawable, as the toolkit draws its own text.
+# the toolkit's own drawable, as the toolkit draws its own text. Screen readers see the
+# windows through AT-SPI: ATK objects of our own, handed to the accessibility bus by the ATK
+# bridge; the D-Bus library asks whether such a bus is running.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(PANGO_XFT REQUIRED IMPORTED_TARGET pangoxft)
+pkg_check_modules(ACCESSIBILITY REQUIRED IMPORTED_TARGET atk atk-bridge-2.0 glib-2.0 gobject-2.0 dbus-1)
 ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11
-  PkgConfig::PANGO_XFT)
+  PkgConfig::PANGO_XFT PkgConfig::ACCESSIBILITY)
 
 add_executable(orvane-tictactoe ${CMAKE_SOURCE_DIR}/src/main.cpp)
 target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_fltk ttt_shell X11::X11 ttt_warnings)

@@ -3,12 +3,13 @@
 # the same faces and text stack, started in turn on a private X server, each run measured
 # until its window is on screen and the process sleeps; the median of the per-pair ratios of
 # CPU time and of peak memory, printed beside the same ratio for a GTK 3 window. Idle: for
-# the Linux program and for the Windows program under Wine, it opens the two-player window,
-# leaves it alone for a few seconds, and reads the process's CPU time, context switches (its
-# wake-ups) and peak memory from /proc. It also times the headless single-player test suite.
-# Prints each number beside its goal; exits 1 when a goal is missed. As root it installs GTK
-# 3's headers (libgtk-3-dev), which only the GTK window needs; without them that figure is
-# left out.
+# the Linux program (also with an accessibility bus running, so that the bridge to it is
+# loaded) and for the Windows program under Wine (left out with TTT_BENCHMARK_LINUX_ONLY=1),
+# it opens the two-player window, leaves it alone for a few seconds, and reads the process's
+# CPU time, context switches (its wake-ups) and peak memory from /proc. It also times the
+# headless single-player test suite. Prints each number beside its goal; exits 1 when a goal
+# is missed. As root it installs GTK 3's headers (libgtk-3-dev), which only the GTK window
+# needs; without them that figure is left out.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -20,6 +21,7 @@ startup_pairs=${TTT_BENCHMARK_PAIRS:-15}
 # "startup" or "idle" runs only that half; anything else, or nothing, runs both.
 part=${1:-all}
 
+linux_only=${TTT_BENCHMARK_LINUX_ONLY:-}
 if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
   if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${db:Status-Abbrev}' libgtk-3-dev 2>/dev/null | grep -q '^ii'; then
     DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=1200 install -y \
@@ -33,7 +35,7 @@ if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
   if ! cmake --build "$build_dir" --parallel "$(nproc)" --target singleplayer_tests >/dev/null 2>&1; then
     echo "benchmark: the single-player test suite is not in the build; it will not be timed"
   fi
-  if [ "$part" != startup ]; then
+  if [ "$part" != startup ] && [ -z "$linux_only" ]; then
     cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
     cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
   fi
@@ -142,6 +144,12 @@ compare_startup() {
 within() { awk -v value="$1" -v goal="$2" 'BEGIN { exit !(value <= goal) }' && echo ok || echo MISSED; }
 
 missed=0
+if [ -n "${TTT_BENCHMARK_ACCESSIBILITY:-}" ]; then
+  # Run again by itself below, with an accessibility bus: the bridge is loaded and idle.
+  measure "Linux program, accessibility bus running" "$build_dir/orvane-tictactoe" \
+    "$build_dir/tests/e2e/window-pixels" 9 10 30
+  exit "$missed"
+fi
 benchmark_startup() {
   benchmarks=$build_dir/tests/benchmark
   bare_window=$benchmarks/bare-window
@@ -175,6 +183,8 @@ benchmark_startup() {
 [ "$part" = startup ] && exit "$missed"
 
 measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 30
+TTT_BENCHMARK_ACCESSIBILITY=1 "$root/tests/support/with-accessibility-bus.sh" "$0" "$@" || missed=1
+[ -z "$linux_only" ] || exit "$missed"
 # Under Wine the process measured is the Windows program itself (Wine's loader runs it in
 # place of the script that starts it): its CPU time must stay at zero.
 wine_game=$windows_build_dir/benchmark-under-wine.sh

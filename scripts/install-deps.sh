@@ -11,6 +11,10 @@ packages=(
   libfltk1.3-dev    # the toolkit, with the X11 headers
   libpng-dev        # writes the icon theme's icons at build time
   libpango1.0-dev   # shapes and draws text in any script (HarfBuzz, FriBidi) through Xft
+  pkg-config        # finds the accessibility libraries
+  libatk1.0-dev     # the accessible objects screen readers see
+  libatk-bridge2.0-dev  # hands them to the AT-SPI accessibility bus
+  libdbus-1-dev     # asks the session bus whether an accessibility bus runs
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
@@ -27,6 +31,10 @@ test_packages=(
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
   icewm               # a window manager that does not enforce size hints, for the tests
   x11-xserver-utils   # xrdb, which sets Xft.dpi for the tests at each scale
+  dbus-daemon         # a private session bus for the accessibility test and benchmark
+  dbus-bin            # dbus-send, which asks that bus whether the accessibility bus is up
+  at-spi2-core        # the accessibility bus launcher and registry
+  python3-pyatspi     # reads the program's accessible tree as a screen reader does
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page

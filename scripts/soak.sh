@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # soak.sh [SECONDS] [SEED]: drives the real program on a private X server with seeded random
 # input for SECONDS (120 by default): clicks anywhere in its windows, moves on the board,
-# keys (Return, Space, Escape, Tab, arrows, Alt+letters), typing into name boxes, title-bar
-# closes and dialog buttons. The same SEED sends the same actions. When the program ends
+# keys (Return, Space, Escape, Tab, arrows, Alt+letters, cell keys), typing into name boxes,
+# title-bar closes and dialog buttons. The same SEED sends the same actions. When the program ends
 # normally it is started again. Counts crashes (an end with a non-zero status or a signal,
 # sanitizer reports included) and hangs (5 s without the program coming back to wait for
 # events), and prints the memory in use at the start and at the end, and the highest peak of
@@ -118,7 +118,7 @@ act() {
     x mousemove --window "$id" $((frame + left[cell % 3] + 16)) $((24 + top[cell / 3] + 16)) click 1
   elif ((roll < 70)); then
     x windowfocus "$id" key --clearmodifiers "$(pick Return space Escape Tab shift+Tab Left Right \
-      alt+n alt+e alt+t alt+o alt+x ctrl+v)"
+      alt+n alt+e alt+t alt+o alt+x ctrl+v 1 5 9 KP_Home KP_Begin KP_Next)"
   elif ((roll < 85)); then
     x windowfocus "$id" type --delay 1 "$(pick Ann "Zoë & @Bob" "100%s %d" "  " "$RANDOM$RANDOM" \
       "a very long name that goes on and on and on and on and on")"

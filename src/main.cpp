@@ -8,6 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
+#include "fltk/Accessibility.h"
 #include "fltk/DisplayConnection.h"
 #include "fltk/DisplayErrors.h"
 #include "fltk/FixedSizeGuard.h"
@@ -50,6 +51,9 @@ int main(int argc, char** argv) {
   if (!dpi.problem.empty())
     std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
   const ttt::Scale scale(dpi.dpi);
+  // Screen readers see the windows when an accessibility bus is running; else nothing starts.
+  ttt::Accessibility accessibility(ttt::kProgramName);
+  accessibility.start();
   ttt::TooltipWindow::useScale(scale);
   ttt::FltkServices services(scale);
   ttt::FltkWindows windows(scale);

@@ -61,7 +61,9 @@ DialogWindow::DialogWindow(Kind kind, const std::string& title, const std::strin
                            Scale scale)
     : Fl_Double_Window(scale.pixels(kTextLeft + kMinTextWidth + kMargin),
                        scale.pixels(kIconSize + 2 * kMargin)),
-      scale_(scale) {
+      scale_(scale),
+      kind_(kind),
+      promptText_(prompt) {
   copy_label(title.c_str());
   // The dialog grows to fit its parts as they are added; none of them is to stretch.
   resizable(nullptr);
@@ -163,6 +165,8 @@ bool DialogWindow::run() {
   while (shown()) Fl::wait();
   return accepted_;
 }
+
+const Fl_Widget* DialogWindow::promptBox() const { return prompt_; }
 
 std::string DialogWindow::answer() const {
   return input_ != nullptr ? std::string(input_->value(), static_cast<std::size_t>(input_->size()))

@@ -35,6 +35,11 @@ class DialogWindow : public Fl_Double_Window {
   // The text in the name field; "" for a box without one.
   std::string answer() const;
 
+  Kind kind() const { return kind_; }
+  // The prompt as given, before wrapping, and the box that shows it.
+  const std::string& prompt() const { return promptText_; }
+  const Fl_Widget* promptBox() const;
+
  private:
   static void okPressed(Fl_Widget* widget, void* data);
   static void cancelled(Fl_Widget* widget, void* data);
@@ -46,6 +51,8 @@ class DialogWindow : public Fl_Double_Window {
   int px(int pixelsAt96) const { return scale_.pixels(pixelsAt96); }
 
   Scale scale_;
+  Kind kind_;
+  std::string promptText_;
   Fl_Box* prompt_ = nullptr;
   NameInput* input_ = nullptr;
   Fl_Button* ok_ = nullptr;

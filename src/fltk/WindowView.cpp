@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "art/Images.h"
 #include "fltk/ButtonView.h"
+#include "fltk/CellKeyEvent.h"
 #include "fltk/Colours.h"
 #include "fltk/Drawings.h"
 #include "fltk/FrameView.h"
@@ -13,6 +15,7 @@
 #include "fltk/LineView.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
+#include "screens/CellKeyPress.h"
 
 namespace ttt {
 
@@ -123,6 +126,10 @@ Fl_Widget* WindowView::widget(const Control& control) const {
 }
 
 int WindowView::handle(int event) {
+  // A cell key reaches the window whichever button has the focus, and leaves it there.
+  if (event == FL_KEYBOARD || event == FL_SHORTCUT) {
+    if (const auto key = cellKeyOfEvent(); key && pressCellKey(form_, *key)) return 1;
+  }
   if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL | FL_ALT | FL_META) == 0) {
     switch (Fl::event_key()) {
       case FL_Tab:

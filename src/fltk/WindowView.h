@@ -18,9 +18,9 @@ class ControlView;
 class Form;
 
 // The real window of a form: its client size, caption, background, icon and fixed border,
-// and a view for every control, placed and stacked as the layout is placed at the scale. The close
-// box asks the form to close; Escape closes nothing. Tab moves the focus among the buttons in tab
-// order.
+// and a view for every control, placed and stacked as the layout is placed at the scale. The
+// close box asks the form to close; Escape closes nothing. Tab moves the focus among the
+// buttons in tab order; a cell key clicks its cell.
 class WindowView : public Fl_Double_Window, public FormWindow {
  public:
   // Builds the window from the form's layout and the current state of its controls, placed
@@ -33,6 +33,7 @@ class WindowView : public Fl_Double_Window, public FormWindow {
   void open() override;
   void raise() override { show(); }
   void close() override;
+  Form& form() const { return form_; }
   // The widget that shows a control of the form; null when there is none.
   Fl_Widget* widget(const Control& control) const;
 

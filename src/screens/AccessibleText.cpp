@@ -9,8 +9,6 @@ namespace ttt {
 
 namespace {
 
-constexpr std::string_view kCellArrayName = "S";
-
 bool isCell(const ControlLayout& layout) {
   return layout.name == kCellArrayName && layout.index >= 0;
 }

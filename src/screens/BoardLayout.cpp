@@ -61,8 +61,8 @@ ControlLayout cellLabel(int index, int tabIndex) {
   const auto column = static_cast<std::size_t>(index % 3);
   const auto row = static_cast<std::size_t>(index / 3);
   const TwipsRect square{kCellColumnLefts.at(column), kCellRowTops.at(row), kCellSize, kCellSize};
-  ControlLayout cell =
-      inContainer(makeLabel("S", "", square, kSansBold24, kBlue, tabIndex), kBoardFrameName);
+  ControlLayout cell = inContainer(
+      makeLabel(kCellArrayName, "", square, kSansBold24, kBlue, tabIndex), kBoardFrameName);
   cell.index = index;
   // The top-left cell alone takes the inactive border colour, a shade the other cells lack.
   if (index == 0) cell.backColour = kInactiveBorder;

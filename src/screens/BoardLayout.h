@@ -8,6 +8,8 @@ namespace ttt {
 // the yellow strike lines, all but the frame positioned inside the frame. The windows differ
 // only in where the frame sits, in the two diagonal strikes and in stacking and tab order.
 inline constexpr const char* kBoardFrameName = "Frame2";
+// The control array of the nine cells, S(0) to S(8).
+inline constexpr const char* kCellArrayName = "S";
 
 ControlLayout boardFrame(int left, int tabIndex);
 // The cell label S(index), index = 3 * row + column from the top left.

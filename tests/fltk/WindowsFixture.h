@@ -78,11 +78,14 @@ inline void clickAt(Fl_Window& window, int x, int y, const std::function<void()>
   Fl::handle(FL_RELEASE, &window);
 }
 
-// A key press as the toolkit delivers one: to the focus first.
-inline void pressKey(Fl_Window& window, int key, const std::string& text = "", int state = 0) {
+// A key press as the toolkit delivers one: to the focus first. `original` is the key before
+// Num Lock's translation, when it differs (a keypad key with Num Lock off).
+inline void pressKey(Fl_Window& window, int key, const std::string& text = "", int state = 0,
+                     int original = 0) {
   static std::string typed;
   typed = text;
   Fl::e_keysym = key;
+  Fl::e_original_keysym = original != 0 ? original : key;
   Fl::e_text = typed.data();
   Fl::e_length = static_cast<int>(typed.size());
   Fl::e_state = state;

@@ -10,6 +10,7 @@ out=$("$game" --help 2>/dev/null); status=$?
 case "$out" in "Usage: orvane-tictactoe [OPTION]..."*) ;; *) fail "--help prints: $out" ;; esac
 echo "$out" | grep -q -- '-geometry' || fail "--help does not say what becomes of FLTK's options"
 echo "$out" | grep -q 'xdg-open (package xdg-utils)' || fail "--help does not say what opens the links"
+echo "$out" | grep -q '7 8 9 the top row' || fail "--help does not name the cell keys"
 
 out=$("$game" --version 2>/dev/null); status=$?
 [ "$status" -eq 0 ] || fail "--version exits with $status"
