@@ -2,10 +2,13 @@
 # with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
 # PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
 # prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
-# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix (hard links,
-# so it costs no room), with a Wine server of its own: Wine binds a server's desktop to the X
-# display of its first program, so programs on different displays must not share one. The
-# copy is set to TTT_WINE_DPI dots per inch when that is given (96 otherwise).
+# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix, with a Wine
+# server of its own: Wine binds a server's desktop to the X display of its first program, so
+# programs on different displays must not share one. The copy links the prefix's files, so it
+# costs no room, except the registry, which Wine rewrites in place and which is copied, so
+# that nothing a program sets reaches the prefix or the next program. The copy is set to
+# TTT_WINE_DPI dots per inch (96 when not given) and, when TTT_WINE_VERSION is given, to
+# that Windows version (win7, win10, ...).
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -47,11 +50,19 @@ if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
   exec "$wine" "$@"
 fi
 copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
-cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
+# The copy's own settings, in one start of Wine's registry tool.
+settings() {
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' \
+    "${TTT_WINE_DPI:-96}"
+  if [ -n "${TTT_WINE_VERSION:-}" ]; then
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$TTT_WINE_VERSION"
+  fi
+}
+{ cp -al "$prefix/." "$copy/" && rm -f "$copy"/*.reg && cp -p "$prefix"/*.reg "$copy/" &&
+  settings >"$copy/drive_c/settings.reg"; } || { rm -rf "$copy"; exit 1; }
 export WINEPREFIX=$copy
-if [ -n "${TTT_WINE_DPI:-}" ]; then
-  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TTT_WINE_DPI" /f >/dev/null 2>&1
-fi
+"$wine" reg import 'C:\settings.reg' >/dev/null 2>&1 ||
+  { echo "with-wine: could not apply the settings to $copy" >&2; rm -rf "$copy"; exit 1; }
 "$wine" "$@" &
 program=$!
 trap 'kill "$program" 2>/dev/null' TERM INT HUP
