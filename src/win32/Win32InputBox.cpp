@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "win32/DialogTemplate.h"
+#include "win32/NameEdit.h"
 #include "win32/WideText.h"
 
 namespace ttt {
@@ -15,6 +16,7 @@ constexpr WORD kTextId = 101;
 INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    NameEdit::limit(GetDlgItem(dialog, kTextId));
     return TRUE;  // the focus goes to the edit field, the first control that takes it
   }
   if (message != WM_COMMAND) return FALSE;
