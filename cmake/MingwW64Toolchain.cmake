@@ -1,9 +1,9 @@
 # Cross-builds the Windows program with Debian's MinGW-w64 (the posix thread model, whose
-# C++ library has std::thread and std::mutex).
+# C++ library has std::thread and std::mutex), for the processor that the including toolchain
+# file sets in CMAKE_SYSTEM_PROCESSOR.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
-set(TTT_MINGW_PREFIX x86_64-w64-mingw32)
+set(TTT_MINGW_PREFIX ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 set(CMAKE_C_COMPILER ${TTT_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TTT_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TTT_MINGW_PREFIX}-windres)

@@ -9,6 +9,7 @@
 
 #include "forms/Form.h"
 #include "screens/Images.h"
+#include "win32/DpiFunctions.h"
 #include "win32/WideText.h"
 
 namespace ttt {
@@ -55,7 +56,7 @@ WindowView::WindowView(Form& form, HWND owner)
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, nullptr);
   buildItems();
-  applyDpi(GetDpiForWindow(window_));
+  applyDpi(DpiFunctions::system().windowDpi(window_));
   const bool face = layout.icon == WindowIcon::SmilingFace;
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(32)));
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(16)));
@@ -125,7 +126,7 @@ void WindowView::applyDpi(UINT dpi) {
   stackChildWindows();
   const FormLayout& layout = form_.layout();
   RECT frame{0, 0, scale_.twips(layout.clientWidth), scale_.twips(layout.clientHeight)};
-  AdjustWindowRectExForDpi(&frame, windowStyle(), FALSE, windowExStyle(layout), dpi);
+  DpiFunctions::system().adjustWindowRect(frame, windowStyle(), windowExStyle(layout), dpi);
   SetWindowPos(window_, nullptr, 0, 0, width(frame), height(frame),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);
