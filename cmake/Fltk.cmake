@@ -16,7 +16,7 @@ target_compile_options(fltk_toolkit INTERFACE ${FLTK_CXXFLAGS})
 target_link_libraries(fltk_toolkit INTERFACE ${FLTK_LDFLAGS})
 # The backend also calls Xlib itself (window properties, the display connection).
 find_package(X11 REQUIRED)
-ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_platform fltk_toolkit X11::X11)
+ttt_layer(fltk DEPS ttt_forms ttt_screens ttt_art ttt_platform fltk_toolkit X11::X11)
 
 add_executable(orvane-tictactoe ${CMAKE_SOURCE_DIR}/src/main.cpp)
 target_link_libraries(orvane-tictactoe PRIVATE ttt_cli ttt_fltk ttt_shell X11::X11 ttt_warnings)

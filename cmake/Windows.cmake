@@ -39,13 +39,29 @@ endif()
 
 # Programs for the build machine, built with its own compiler, since a cross-build cannot run
 # what it builds: ttt_host_program(NAME SOURCES... [LIBS...]) sets TTT_HOST_<NAME> to the file.
+# Each source is compiled on its own with the project's warnings and a dependency file, so
+# that editing a header it includes rebuilds the program.
 find_program(TTT_HOST_CXX NAMES c++ g++ REQUIRED)
+set(TTT_HOST_FLAGS -std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+    $<$<BOOL:${TTT_WERROR}>:-Werror>)
 function(ttt_host_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   set(output ${CMAKE_BINARY_DIR}/host/${name})
+  set(objects_dir ${CMAKE_BINARY_DIR}/host/${name}.objects)
+  file(MAKE_DIRECTORY ${objects_dir})
+  set(objects)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(stem ${source} NAME_WE)
+    set(object ${objects_dir}/${stem}.o)
+    add_custom_command(OUTPUT ${object}
+      COMMAND ${TTT_HOST_CXX} ${TTT_HOST_FLAGS} -I${CMAKE_SOURCE_DIR}/src -MMD -MF ${object}.d
+              -c ${source} -o ${object}
+      DEPENDS ${source} DEPFILE ${object}.d COMMAND_EXPAND_LISTS VERBATIM)
+    list(APPEND objects ${object})
+  endforeach()
   add_custom_command(OUTPUT ${output}
-    COMMAND ${TTT_HOST_CXX} -std=c++20 -O2 -I${CMAKE_SOURCE_DIR}/src ${ARG_SOURCES} -o ${output} ${ARG_LIBS}
-    DEPENDS ${ARG_SOURCES} VERBATIM)
+    COMMAND ${TTT_HOST_CXX} ${objects} -o ${output} ${ARG_LIBS}
+    DEPENDS ${objects} VERBATIM)
   add_custom_target(host-${name} ALL DEPENDS ${output})
   string(MAKE_C_IDENTIFIER ${name} identifier)
   string(TOUPPER ${identifier} upper)
@@ -55,7 +71,7 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 
 # The Win32 backend and the program, on the API of Windows 7: the headers declare nothing newer,
 # and what newer systems add is looked up at run time (src/win32/DpiFunctions.h).
-ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_platform)
+ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_art ttt_platform)
 target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32)
@@ -66,8 +82,8 @@ enable_language(RC)
 set(resources ${CMAKE_SOURCE_DIR}/src/win32/resources)
 set(generated ${CMAKE_BINARY_DIR}/resources)
 ttt_host_program(render-icon SOURCES ${resources}/render-icon.cpp
-  ${CMAKE_SOURCE_DIR}/src/screens/LightBulbIcon.cpp ${CMAKE_SOURCE_DIR}/src/screens/Canvas.cpp
-  ${CMAKE_SOURCE_DIR}/src/screens/Shapes.cpp)
+  ${CMAKE_SOURCE_DIR}/src/art/LightBulbIcon.cpp ${CMAKE_SOURCE_DIR}/src/art/Canvas.cpp
+  ${CMAKE_SOURCE_DIR}/src/art/Shapes.cpp)
 set(TTT_ICON_FILE ${generated}/light-bulb.ico)
 add_custom_command(OUTPUT ${TTT_ICON_FILE} COMMAND ${TTT_HOST_RENDER_ICON} ${TTT_ICON_FILE}
   DEPENDS ${TTT_HOST_RENDER_ICON} VERBATIM)

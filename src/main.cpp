@@ -10,7 +10,6 @@
 #include "fltk/DisplayConnection.h"
 #include "fltk/FltkServices.h"
 #include "fltk/FltkWindows.h"
-#include "fltk/TimerPump.h"
 #include "fltk/WindowIdentity.h"
 #include "shell/Application.h"
 
@@ -37,8 +36,7 @@ int main(int argc, char** argv) {
   if (!openDisplay()) return EXIT_FAILURE;
   ttt::setWindowIdentity(ttt::kWindowClass);
   ttt::FltkServices services;
-  ttt::TimerPump pump;
-  ttt::FltkWindows windows(pump);
+  ttt::FltkWindows windows;
   ttt::Application app(services.services, windows);
   app.start();
   // The loop ends once no window of ours is on screen; the menu's handlers show the

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "shell/Application.h"
-#include "win32/TimerPump.h"
 #include "win32/Win32Services.h"
 #include "win32/Win32Windows.h"
 #include "win32/WindowView.h"
@@ -30,8 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   ttt::WindowView::registerClasses(instance);
-  ttt::TimerPump pump;
-  ttt::Win32Windows windows(pump);
+  ttt::Win32Windows windows;
   ttt::Win32Services services(windows);
   {
     ttt::Application app(services.services, windows);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

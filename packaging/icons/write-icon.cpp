@@ -5,7 +5,7 @@
 #include <string>
 
 #include "PngFile.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

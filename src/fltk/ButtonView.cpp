@@ -5,7 +5,6 @@
 
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
-#include "forms/Form.h"
 
 namespace ttt {
 
@@ -34,22 +33,20 @@ Fl_Labeltype literalLabelType() {
 
 }  // namespace
 
-ButtonView::ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height)
-    : Fl_Button(x, y, width, height),
-      form_(form),
-      fullName_(layout.fullName()),
-      tabIndex_(layout.tabIndex) {
-  copy_label(layout.caption.c_str());
+ButtonView::ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box)
+    : Fl_Button(box.x, box.y, box.width, box.height), ControlView(control) {
+  const ControlLayout& layout = *placed.layout;
   labeltype(literalLabelType());
   labelfont(fonts::face(layout.font));
-  labelsize(fonts::pixelSize(layout.font.points));
+  labelsize(placed.fontPixels);
   labelcolor(toolkitColour(layout.foreColour));
   color(toolkitColour(layout.backColour));
   selection_color(color());
   callback(&ButtonView::pressed, this);
+  controlChanged(control);
 }
 
-void ButtonView::apply(const Control& control) {
+void ButtonView::controlChanged(const Control& control) {
   copy_label(control.caption().c_str());
   mirrorVisible(*this, control);
   mirrorEnabled(*this, control);
@@ -76,8 +73,7 @@ bool ButtonView::isPlainEnter() const {
 }
 
 void ButtonView::pressed(Fl_Widget* /*widget*/, void* data) {
-  auto* self = static_cast<ButtonView*>(data);
-  self->form_.click(self->fullName_);
+  static_cast<ButtonView*>(data)->control().click();
 }
 
 }  // namespace ttt

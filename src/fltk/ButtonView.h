@@ -2,34 +2,25 @@
 
 #include <FL/Fl_Button.H>
 
-#include <string>
-
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
-
-class Form;
 
 // A push button. Its caption underlines the letter after '&'; Alt with that letter presses
 // it from anywhere in the window, the letter alone does not. Space and Enter press it while
 // it has the focus. A press clicks the control.
 class ButtonView : public Fl_Button, public ControlView {
  public:
-  // The rectangle is in window pixels.
-  ButtonView(Form& form, const ControlLayout& layout, int x, int y, int width, int height);
+  // The box is in window pixels.
+  ButtonView(Control& control, const PlacedControl& placed, const PixelRect& box);
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
-  int tabIndex() const { return tabIndex_; }
 
  private:
   static void pressed(Fl_Widget* widget, void* data);
   bool isPlainEnter() const;
-
-  Form& form_;
-  std::string fullName_;
-  int tabIndex_;
 };
 
 }  // namespace ttt

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "fltk/FltkInputBox.h"
-#include "fltk/FltkMessageBox.h"
+#include "fltk/FltkDialogs.h"
 #include "fltk/IncrementalPaste.h"
 #include "forms/Services.h"
 #include "platform/ClockRandomSource.h"

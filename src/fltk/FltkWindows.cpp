@@ -2,53 +2,34 @@
 
 #include <FL/Fl.H>
 
-#include "fltk/TimerPump.h"
 #include "fltk/WindowView.h"
-#include "forms/Form.h"
 
 namespace ttt {
 
-FltkWindows::FltkWindows(TimerPump& pump) : pump_(pump) {}
+namespace {
+// The toolkit's shortest timeout: in practice one pass per millisecond.
+constexpr double kPassDelaySeconds = 0.001;
+}  // namespace
 
-FltkWindows::~FltkWindows() = default;
+FltkWindows::~FltkWindows() { Fl::remove_timeout(&FltkWindows::onTimeout, this); }
 
-void FltkWindows::formShown(Form& form) {
-  auto& window = windows_[&form];
-  if (window) {
-    window->show();  // raises it
-  } else {
-    window = std::make_unique<WindowView>(form);
-    window->open();
-  }
-  pump_.watch(form);
+WindowView* FltkWindows::view(const Form& form) const {
+  return static_cast<WindowView*>(window(form));
 }
 
-void FltkWindows::formUnloaded(Form& form) {
-  pump_.forget(form);
-  const auto found = windows_.find(&form);
-  if (found == windows_.end()) return;
-  // The unload usually runs inside a callback of this very window: it goes off screen now
-  // and is deleted once the toolkit has left that callback.
-  WindowView* closing = found->second.release();
-  windows_.erase(found);
-  closing->hide();
-  Fl::delete_widget(closing);
+std::unique_ptr<FormWindow> FltkWindows::createWindow(Form& form) {
+  return std::make_unique<WindowView>(form);
 }
 
-void FltkWindows::controlChanged(Form& form, const Control& control) {
-  const auto found = windows_.find(&form);
-  // Changes made while a form loads, before it is shown, are read when its window is built.
-  if (found != windows_.end()) found->second->apply(control);
-  pump_.wake();
+// The toolkit deletes the window once it has left the callback that closed it.
+void FltkWindows::destroyLater(std::unique_ptr<FormWindow> window) {
+  Fl::delete_widget(static_cast<WindowView*>(window.release()));
 }
 
-void FltkWindows::timerChanged(Form& /*form*/, const Timer& /*timer*/) { pump_.wake(); }
-
-void FltkWindows::stateChanged(Form& /*form*/) { pump_.wake(); }
-
-WindowView* FltkWindows::window(const Form& form) const {
-  const auto found = windows_.find(&form);
-  return found == windows_.end() ? nullptr : found->second.get();
+void FltkWindows::requestTimeout() {
+  Fl::add_timeout(kPassDelaySeconds, &FltkWindows::onTimeout, this);
 }
+
+void FltkWindows::onTimeout(void* data) { static_cast<FltkWindows*>(data)->timeout(); }
 
 }  // namespace ttt

@@ -1,37 +1,31 @@
 #pragma once
 
-#include <map>
 #include <memory>
 
-#include "forms/FormObserver.h"
+#include "forms/FormWindow.h"
+#include "forms/WindowRegistry.h"
 
 namespace ttt {
 
-class TimerPump;
+class Form;
 class WindowView;
 
-// Shows the forms as real windows: builds a form's window when it is shown, mirrors every
-// change of its controls at once, and removes the window when the form unloads. It keeps
-// the timer pump told which forms are on screen and that something changed.
-class FltkWindows : public FormObserver {
+// The forms shown as FLTK windows: the window registry with the toolkit's calls.
+class FltkWindows : private WindowToolkit, public WindowRegistry {
  public:
-  explicit FltkWindows(TimerPump& pump);
-  ~FltkWindows() override;
+  FltkWindows() : WindowRegistry(static_cast<WindowToolkit&>(*this)) {}
+  ~FltkWindows();
   FltkWindows(const FltkWindows&) = delete;
   FltkWindows& operator=(const FltkWindows&) = delete;
 
-  void formShown(Form& form) override;
-  void formUnloaded(Form& form) override;
-  void controlChanged(Form& form, const Control& control) override;
-  void timerChanged(Form& form, const Timer& timer) override;
-  void stateChanged(Form& form) override;
-
   // The window of a form on screen, or null.
-  WindowView* window(const Form& form) const;
+  WindowView* view(const Form& form) const;
 
  private:
-  TimerPump& pump_;
-  std::map<const Form*, std::unique_ptr<WindowView>> windows_;
+  std::unique_ptr<FormWindow> createWindow(Form& form) override;
+  void destroyLater(std::unique_ptr<FormWindow> window) override;
+  void requestTimeout() override;
+  static void onTimeout(void* data);
 };
 
 }  // namespace ttt

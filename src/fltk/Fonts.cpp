@@ -2,8 +2,6 @@
 
 #include <FL/Fl.H>
 
-#include <cmath>
-
 namespace ttt {
 
 namespace {
@@ -28,10 +26,6 @@ Fl_Font fonts::face(const FontSpec& font) {
   static_cast<void>(registered);
   if (font.face == FontFace::ComicSansMs) return font.bold ? kComicBold : kComicRegular;
   return font.bold ? kSansBold : kSansRegular;
-}
-
-Fl_Fontsize fonts::pixelSize(double points) {
-  return static_cast<Fl_Fontsize>(std::lround(points * 96.0 / 72.0));
 }
 
 }  // namespace ttt

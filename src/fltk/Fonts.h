@@ -12,8 +12,6 @@ namespace fonts {
 
 // The toolkit font of a layout font; registers the substitute faces on first use.
 Fl_Font face(const FontSpec& font);
-// Points to pixels at 96 dots per inch, rounded: 9.75 points are 13 pixels.
-Fl_Fontsize pixelSize(double points);
 
 }  // namespace fonts
 }  // namespace ttt

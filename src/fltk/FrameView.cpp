@@ -2,19 +2,20 @@
 
 #include <FL/Fl.H>
 
-#include "forms/Control.h"
+#include "fltk/Colours.h"
 
 namespace ttt {
 
-FrameView::FrameView(int x, int y, int width, int height, Fl_Color background)
-    : Fl_Group(x, y, width, height) {
+FrameView::FrameView(Control& control, const PixelRect& box)
+    : Fl_Group(box.x, box.y, box.width, box.height), ControlView(control) {
   end();
   // The engraved box also fills the inside, so that a child hidden or moved leaves no trace.
-  box(FL_ENGRAVED_BOX);
-  color(background);
+  Fl_Group::box(FL_ENGRAVED_BOX);
+  color(toolkitColour(control.layout().backColour));
+  controlChanged(control);
 }
 
-void FrameView::apply(const Control& control) {
+void FrameView::controlChanged(const Control& control) {
   setBlocked(!control.enabled());
   mirrorVisible(*this, control);
   redraw();

@@ -3,7 +3,7 @@
 #include <FL/Fl_Group.H>
 
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
 
@@ -11,10 +11,10 @@ namespace ttt {
 // its control is disabled it keeps the mouse from its children and looks just the same.
 class FrameView : public Fl_Group, public ControlView {
  public:
-  // The rectangle is in window pixels; the background is the colour behind the children.
-  FrameView(int x, int y, int width, int height, Fl_Color background);
+  // The box is in window pixels.
+  FrameView(Control& control, const PixelRect& box);
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
 
  private:

@@ -9,9 +9,7 @@
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "fltk/LiteralText.h"
-#include "fltk/Units.h"
-#include "forms/Form.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 
@@ -26,25 +24,24 @@ void measureLiterally(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
-LabelView::LabelView(Form& form, const ControlLayout& layout, int x, int y,
+LabelView::LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
                      const Fl_RGB_Image* handCursor)
-    : Fl_Widget(x, y, twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height)),
-      form_(form),
-      fullName_(layout.fullName()),
-      font_(fonts::face(layout.font)),
-      fontSize_(fonts::pixelSize(layout.font.points)),
-      underline_(layout.font.underline),
-      opaque_(layout.opaque),
-      autoSize_(layout.autoSize),
-      link_(layout.link),
+    : Fl_Widget(box.x, box.y, box.width, box.height),
+      ControlView(control),
+      font_(fonts::face(placed.layout->font)),
+      fontSize_(placed.fontPixels),
+      underline_(placed.layout->font.underline),
+      opaque_(placed.layout->opaque),
+      autoSize_(placed.layout->autoSize),
+      link_(placed.layout->link),
       handCursor_(handCursor) {
-  box(FL_NO_BOX);
-  color(toolkitColour(layout.backColour));
-  labelcolor(toolkitColour(layout.foreColour));
-  setText(layout.caption);
+  Fl_Widget::box(FL_NO_BOX);
+  color(toolkitColour(placed.layout->backColour));
+  labelcolor(toolkitColour(placed.layout->foreColour));
+  controlChanged(control);
 }
 
-void LabelView::apply(const Control& control) {
+void LabelView::controlChanged(const Control& control) {
   setText(control.caption());
   mirrorVisible(*this, control);
   mirrorEnabled(*this, control);
@@ -114,7 +111,7 @@ int LabelView::handle(int event) {
       return Fl::event_button() == FL_LEFT_MOUSE ? 1 : 0;
     case FL_RELEASE:
       // As on Windows, a click is a press and a release over the same label.
-      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) form_.click(fullName_);
+      if (Fl::event_button() == FL_LEFT_MOUSE && Fl::event_inside(this)) control().click();
       return 1;
     default:
       return 0;

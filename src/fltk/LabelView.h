@@ -6,11 +6,9 @@
 #include <string>
 
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
-
-class Form;
 
 // A label: its caption drawn literally (no symbols, no access key) at the top left of its
 // box, in its font and colour, on its background colour unless it is transparent. A label
@@ -19,10 +17,11 @@ class Form;
 // it and repeats its caption as its tooltip. A left click on the box clicks the control.
 class LabelView : public Fl_Widget, public ControlView {
  public:
-  // x and y are the top left corner in window pixels; handCursor may be null.
-  LabelView(Form& form, const ControlLayout& layout, int x, int y, const Fl_RGB_Image* handCursor);
+  // The box is in window pixels; handCursor may be null.
+  LabelView(Control& control, const PlacedControl& placed, const PixelRect& box,
+            const Fl_RGB_Image* handCursor);
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
 
  protected:
@@ -34,8 +33,6 @@ class LabelView : public Fl_Widget, public ControlView {
   void drawUnderline() const;
   void showHandCursor();
 
-  Form& form_;
-  std::string fullName_;
   std::string text_;
   Fl_Font font_;
   Fl_Fontsize fontSize_;

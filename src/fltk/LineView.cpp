@@ -7,43 +7,31 @@
 #include <cstdlib>
 
 #include "fltk/Colours.h"
-#include "fltk/Units.h"
-#include "forms/Control.h"
 
 namespace ttt {
 
 namespace {
 
 // The widget's box covers the line and its width, so that a repaint of that area draws it.
-int boxLeft(const TwipsLine& line, int originX) {
-  return originX + twipsToPixels(std::min(line.x1, line.x2)) - line.widthPixels;
-}
-
-int boxTop(const TwipsLine& line, int originY) {
-  return originY + twipsToPixels(std::min(line.y1, line.y2)) - line.widthPixels;
-}
-
-int boxExtent(int from, int to, int widthPixels) {
-  return std::abs(twipsToPixels(to) - twipsToPixels(from)) + 2 * widthPixels + 1;
+PixelRect boxAround(const PixelLine& line) {
+  return {std::min(line.x1, line.x2) - line.width, std::min(line.y1, line.y2) - line.width,
+          std::abs(line.x2 - line.x1) + 2 * line.width + 1,
+          std::abs(line.y2 - line.y1) + 2 * line.width + 1};
 }
 
 }  // namespace
 
-LineView::LineView(const ControlLayout& layout, int originX, int originY)
-    : Fl_Widget(boxLeft(layout.line, originX), boxTop(layout.line, originY),
-                boxExtent(layout.line.x1, layout.line.x2, layout.line.widthPixels),
-                boxExtent(layout.line.y1, layout.line.y2, layout.line.widthPixels)),
-      x1_(originX + twipsToPixels(layout.line.x1)),
-      y1_(originY + twipsToPixels(layout.line.y1)),
-      x2_(originX + twipsToPixels(layout.line.x2)),
-      y2_(originY + twipsToPixels(layout.line.y2)),
-      lineWidth_(std::max(1, layout.line.widthPixels)) {
+LineView::LineView(Control& control, const PixelLine& line)
+    : Fl_Widget(boxAround(line).x, boxAround(line).y, boxAround(line).width,
+                boxAround(line).height),
+      ControlView(control),
+      line_(line) {
   box(FL_NO_BOX);
-  color(toolkitColour(layout.foreColour));
-  if (!layout.visible) hide();
+  color(toolkitColour(control.layout().foreColour));
+  controlChanged(control);
 }
 
-void LineView::apply(const Control& control) {
+void LineView::controlChanged(const Control& control) {
   mirrorVisible(*this, control);
   // A hidden line's pixels go only when its container repaints.
   if (parent() != nullptr) parent()->redraw();
@@ -53,8 +41,8 @@ int LineView::handle(int /*event*/) { return 0; }
 
 void LineView::draw() {
   fl_color(color());
-  fl_line_style(FL_SOLID, lineWidth_);
-  fl_line(x1_, y1_, x2_, y2_);
+  fl_line_style(FL_SOLID, line_.width);
+  fl_line(line_.x1, line_.y1, line_.x2, line_.y2);
   fl_line_style(0);
 }
 

@@ -3,7 +3,7 @@
 #include <FL/Fl_Widget.H>
 
 #include "fltk/ControlView.h"
-#include "forms/Layout.h"
+#include "screens/Placement.h"
 
 namespace ttt {
 
@@ -11,21 +11,17 @@ namespace ttt {
 // while it is visible. It never takes the mouse: clicks fall through to what lies below.
 class LineView : public Fl_Widget, public ControlView {
  public:
-  // originX and originY are the top left corner of the line's container in window pixels.
-  LineView(const ControlLayout& layout, int originX, int originY);
+  // The end points are in window pixels.
+  LineView(Control& control, const PixelLine& line);
 
-  void apply(const Control& control) override;
+  void controlChanged(const Control& control) override;
   int handle(int event) override;
 
  protected:
   void draw() override;
 
  private:
-  int x1_;
-  int y1_;
-  int x2_;
-  int y2_;
-  int lineWidth_;
+  PixelLine line_;
 };
 
 }  // namespace ttt

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

@@ -3,7 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include "fltk/ToolkitImage.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

@@ -11,47 +11,26 @@
 #include "fltk/LabelView.h"
 #include "fltk/LineView.h"
 #include "fltk/ToolkitImage.h"
-#include "fltk/Units.h"
 #include "fltk/WindowHints.h"
 #include "forms/Form.h"
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 
 namespace {
 
-struct PixelPoint {
-  int x = 0;
-  int y = 0;
-};
-
-const ControlLayout* findLayout(const FormLayout& form, const std::string& fullName) {
-  for (const ControlLayout& control : form.controls) {
-    if (control.fullName() == fullName) return &control;
-  }
-  return nullptr;
-}
-
-// The top left corner of a container in window pixels: frames may sit inside frames.
-PixelPoint originOf(const FormLayout& form, const std::string& container) {
-  PixelPoint origin;
-  const ControlLayout* frame = findLayout(form, container);
-  for (std::size_t depth = 0; frame != nullptr && depth < form.controls.size(); ++depth) {
-    origin.x += twipsToPixels(frame->rect.left);
-    origin.y += twipsToPixels(frame->rect.top);
-    frame = findLayout(form, frame->container);
-  }
-  return origin;
-}
+// The layouts are drawn at the reference resolution, a twip being 1/15 pixel.
+constexpr int kScreenDpi = 96;
 
 }  // namespace
 
 WindowView::WindowView(Form& form)
-    : Fl_Double_Window(twipsToPixels(form.layout().clientWidth),
-                       twipsToPixels(form.layout().clientHeight)),
+    : Fl_Double_Window(0, 0),
       form_(form),
+      placed_(placeForm(form.layout(), kScreenDpi)),
       handCursor_(toolkitImage(handCursor())) {
   end();
+  size(placed_.clientWidth, placed_.clientHeight);
   copy_label(form.layout().caption.c_str());
   color(toolkitColour(form.layout().backColour));
   // A fixed border: the size cannot change and there is nothing to maximise.
@@ -64,71 +43,54 @@ WindowView::WindowView(Form& form)
 WindowView::~WindowView() { hide(); }
 
 void WindowView::buildControls() {
-  // A frame exists before the controls that go into it, and joins its own container when
-  // its turn in the stacking order comes.
-  std::map<std::string, std::unique_ptr<Fl_Group>> frames;
-  for (const auto& control : form_.controls()) {
-    const ControlLayout& layout = control->layout();
-    if (layout.kind != ControlKind::Frame) continue;
-    const PixelPoint origin = originOf(form_.layout(), layout.container);
-    auto frame = std::make_unique<FrameView>(
-        origin.x + twipsToPixels(layout.rect.left), origin.y + twipsToPixels(layout.rect.top),
-        twipsToPixels(layout.rect.width), twipsToPixels(layout.rect.height),
-        toolkitColour(layout.backColour));
-    entries_[control->name()] = {frame.get(), frame.get()};
-    frames[control->name()] = std::move(frame);
+  const std::size_t count = placed_.controls.size();
+  widgets_.assign(count, nullptr);
+  views_.assign(count, nullptr);
+  // A frame exists before the controls that go into it; the toolkit draws children in the
+  // order they were added, so the bottom-most goes in first.
+  std::vector<std::size_t> bottomUp;
+  for (std::size_t index = 0; index < count; ++index) {
+    if (placed_.controls[index].layout->kind == ControlKind::Frame)
+      widgets_[index] = createView(placed_.controls[index]);
+    bottomUp.push_back(index);
   }
-  // The layout lists the topmost control first and the toolkit draws children in the order
-  // they were added, so the bottom one goes in first.
-  const auto& controls = form_.controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) place(**it, frames);
-  std::stable_sort(
-      tabOrder_.begin(), tabOrder_.end(),
-      [](const ButtonView* a, const ButtonView* b) { return a->tabIndex() < b->tabIndex(); });
+  std::ranges::sort(bottomUp, {},
+                    [this](std::size_t index) { return placed_.controls[index].stacking; });
+  for (std::size_t index : bottomUp) {
+    const PlacedControl& placed = placed_.controls[index];
+    if (widgets_[index] == nullptr) widgets_[index] = createView(placed);
+    Fl_Group* frame = placed.container < 0
+                          ? nullptr
+                          : widgets_[static_cast<std::size_t>(placed.container)]->as_group();
+    (frame != nullptr ? frame : static_cast<Fl_Group*>(this))->add(widgets_[index]);
+    views_[index] = dynamic_cast<ControlView*>(widgets_[index]);
+  }
+  std::ranges::sort(tabOrder_, {}, [this](const ButtonView* button) {
+    return placed_.controls[indexOf(button->control())].tabOrder;
+  });
 }
 
-void WindowView::place(const Control& control,
-                       std::map<std::string, std::unique_ptr<Fl_Group>>& frames) {
-  const ControlLayout& layout = control.layout();
-  Fl_Group& container = containerOf(layout);
-  if (layout.kind == ControlKind::Frame) {
-    container.add(frames.at(control.name()).release());
-  } else {
-    Fl_Widget* widget = createView(layout, container);
-    container.add(widget);
-    entries_[control.name()] = {widget, dynamic_cast<ControlView*>(widget)};
-  }
-  entries_.at(control.name()).view->apply(control);
-}
-
-// A new view of a control other than a frame, positioned in window pixels; the caller hands
-// it to its container, which owns it from then on.
-Fl_Widget* WindowView::createView(const ControlLayout& layout, Fl_Group& container) {
-  const int originX = &container == this ? 0 : container.x();
-  const int originY = &container == this ? 0 : container.y();
-  const int left = originX + twipsToPixels(layout.rect.left);
-  const int top = originY + twipsToPixels(layout.rect.top);
-  switch (layout.kind) {
+// A new view of a control, positioned in window pixels; the caller hands it to its
+// container, which owns it from then on.
+Fl_Widget* WindowView::createView(const PlacedControl& placed) {
+  Control& control = *form_.controls()[static_cast<std::size_t>(&placed - placed_.controls.data())];
+  const PixelRect box = inClientArea(placed_, placed);
+  switch (placed.layout->kind) {
+    case ControlKind::Frame:
+      return new FrameView(control, box);
     case ControlKind::Button: {
-      auto* button = new ButtonView(form_, layout, left, top, twipsToPixels(layout.rect.width),
-                                    twipsToPixels(layout.rect.height));
+      auto* button = new ButtonView(control, placed, box);
       tabOrder_.push_back(button);
       return button;
     }
     case ControlKind::Line:
-      return new LineView(layout, originX, originY);
+      return new LineView(control,
+                          {box.x + placed.line.x1, box.y + placed.line.y1, box.x + placed.line.x2,
+                           box.y + placed.line.y2, placed.line.width});
     case ControlKind::Label:
-    case ControlKind::Frame:
       break;
   }
-  return new LabelView(form_, layout, left, top, handCursor_.get());
-}
-
-Fl_Group& WindowView::containerOf(const ControlLayout& layout) {
-  if (layout.container.empty()) return *this;
-  const auto found = entries_.find(layout.container);
-  Fl_Group* frame = found != entries_.end() ? found->second.widget->as_group() : nullptr;
-  return frame != nullptr ? *frame : *this;
+  return new LabelView(control, placed, box, handCursor_.get());
 }
 
 void WindowView::setIcons() {
@@ -151,15 +113,21 @@ void WindowView::open() {
   focusFirstButton();
 }
 
-void WindowView::apply(const Control& control) {
-  const auto found = entries_.find(control.name());
-  if (found == entries_.end() || found->second.view == nullptr) return;
-  found->second.view->apply(control);
+void WindowView::close() {
+  for (ControlView* view : views_) view->detach();
+  hide();
 }
 
-Fl_Widget* WindowView::widget(std::string_view fullName) const {
-  const auto found = entries_.find(fullName);
-  return found == entries_.end() ? nullptr : found->second.widget;
+std::size_t WindowView::indexOf(const Control& control) const {
+  const auto& controls = form_.controls();
+  const auto found =
+      std::ranges::find_if(controls, [&](const auto& c) { return c.get() == &control; });
+  return static_cast<std::size_t>(found - controls.begin());
+}
+
+Fl_Widget* WindowView::widget(const Control& control) const {
+  const std::size_t index = indexOf(control);
+  return index < widgets_.size() ? widgets_[index] : nullptr;
 }
 
 int WindowView::handle(int event) {

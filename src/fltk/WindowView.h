@@ -3,13 +3,12 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 
-#include <map>
+#include <cstddef>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <vector>
 
-#include "forms/Layout.h"
+#include "forms/FormWindow.h"
+#include "screens/Placement.h"
 
 namespace ttt {
 
@@ -19,9 +18,10 @@ class ControlView;
 class Form;
 
 // The real window of a form: its client size, caption, background, icon and fixed border,
-// and a view for every control, stacked as the layout lists them. The close box asks the
-// form to close; Escape closes nothing. Tab moves the focus among the buttons in tab order.
-class WindowView : public Fl_Double_Window {
+// and a view for every control, placed and stacked as the layout is placed at 96 dots per
+// inch. The close box asks the form to close; Escape closes nothing. Tab moves the focus
+// among the buttons in tab order.
+class WindowView : public Fl_Double_Window, public FormWindow {
  public:
   // Builds the window from the form's layout and the current state of its controls.
   explicit WindowView(Form& form);
@@ -29,32 +29,27 @@ class WindowView : public Fl_Double_Window {
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
-  // Puts the window on screen for the first time: centred, focus on the first button.
-  void open();
-  // Shows a change of one of the form's controls.
-  void apply(const Control& control);
-  // The widget that shows a control, by its full name ("S(4)"); null when there is none.
-  Fl_Widget* widget(std::string_view fullName) const;
+  void open() override;
+  void raise() override { show(); }
+  void close() override;
+  // The widget that shows a control of the form; null when there is none.
+  Fl_Widget* widget(const Control& control) const;
 
   int handle(int event) override;
 
  private:
-  struct Entry {
-    Fl_Widget* widget;
-    ControlView* view;
-  };
-
   static void closeRequested(Fl_Widget* widget, void* data);
   void buildControls();
-  void place(const Control& control, std::map<std::string, std::unique_ptr<Fl_Group>>& frames);
-  Fl_Widget* createView(const ControlLayout& layout, Fl_Group& container);
-  Fl_Group& containerOf(const ControlLayout& layout);
+  Fl_Widget* createView(const PlacedControl& placed);
+  std::size_t indexOf(const Control& control) const;
   void setIcons();
   bool moveFocus(int step);
   void focusFirstButton();
 
   Form& form_;
-  std::map<std::string, Entry, std::less<>> entries_;
+  PlacedForm placed_;
+  std::vector<Fl_Widget*> widgets_;  // the form's controls' views, in the layout's order
+  std::vector<ControlView*> views_;  // the same views as they show their controls
   std::vector<ButtonView*> tabOrder_;
   std::vector<std::unique_ptr<Fl_RGB_Image>> icons_;
   std::unique_ptr<Fl_RGB_Image> handCursor_;

@@ -2,35 +2,35 @@
 
 #include <utility>
 
+#include "forms/Form.h"
+
 namespace ttt {
 
-Control::Control(const ControlLayout& layout)
-    : layout_(layout),
-      name_(layout.fullName()),
-      caption_(layout.caption),
-      visible_(layout.visible),
-      enabled_(layout.enabled) {}
-
-void Control::setCaption(std::string caption) {
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
-  notify();
+Control::Control(Form& form, const ControlLayout& layout)
+    : form_(form), layout_(layout), name_(layout.fullName()) {
+  reset();
 }
 
-void Control::setVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  notify();
+void Control::reset() {
+  caption_ = layout_.caption;
+  visible_ = layout_.visible;
+  enabled_ = layout_.enabled;
+  observer_ = nullptr;
 }
 
-void Control::setEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  notify();
+void Control::checkLoaded() const { form_.requireLoaded(name_); }
+
+void Control::click() {
+  if (clickHandler_) form_.runHandler(clickHandler_);
 }
 
-void Control::notify() {
-  if (observer_) observer_(*this);
+void Control::removeObserver(const ControlObserver* observer) {
+  if (observer_ == observer) observer_ = nullptr;
+}
+
+void Control::changed() {
+  if (observer_ != nullptr) observer_->controlChanged(*this);
+  form_.controlChanged(*this);
 }
 
 }  // namespace ttt

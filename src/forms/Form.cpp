@@ -5,8 +5,31 @@
 #include <utility>
 
 namespace ttt {
+namespace {
 
-Form::Form(const FormLayout& layout, Services& services) : layout_(layout), services_(services) {}
+// Marks the form busy for the lifetime of a handler call.
+class BusyScope {
+ public:
+  explicit BusyScope(bool& busy) : busy_(busy), previous_(busy) { busy_ = true; }
+  ~BusyScope() { busy_ = previous_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool& busy_;
+  bool previous_;
+};
+
+}  // namespace
+
+Form::Form(const FormLayout& layout, Services& services) : layout_(layout), services_(services) {
+  for (const ControlLayout& control : layout_.controls) {
+    controls_.push_back(std::make_unique<Control>(*this, control));
+  }
+  for (const TimerLayout& timer : layout_.timers) {
+    timers_.push_back(std::make_unique<Timer>(*this, timer));
+  }
+}
 
 Form::~Form() = default;
 
@@ -27,26 +50,12 @@ void Form::requestClose() {
 void Form::Form_QueryUnload(std::int16_t& /*cancel*/, std::int16_t /*reason*/) {}
 
 void Form::load() {
-  build();
+  for (const auto& control : controls_) control->reset();
+  for (const auto& timer : timers_) timer->reset();
   loaded_ = true;
   ++revision_;
   BusyScope busy(busy_);
   Form_Load();
-}
-
-void Form::build() {
-  for (const ControlLayout& layout : layout_.controls) {
-    auto control = std::make_unique<Control>(layout);
-    control->setObserver([this](const Control& changed) { controlChanged(changed); });
-    controlIndex_[control->name()] = control.get();
-    controls_.push_back(std::move(control));
-  }
-  for (const TimerLayout& layout : layout_.timers) {
-    auto timer = std::make_unique<Timer>(layout.name, layout.interval);
-    timer->setObserver([this](const Timer& changed) { timerChanged(changed); });
-    timers_.push_back(std::move(timer));
-  }
-  for (Binding* binding : bindings_) binding->attach();
 }
 
 void Form::close(std::int16_t reason) {
@@ -59,17 +68,15 @@ void Form::close(std::int16_t reason) {
     Form_QueryUnload(cancel, reason);
   }
   if (cancel != 0 || !loaded_) return;
-  destroy();
-}
-
-void Form::destroy() {
   loaded_ = false;
   ++revision_;
   if (observer_) observer_->formUnloaded(*this);
-  for (Binding* binding : bindings_) binding->detach();
-  controlIndex_.clear();
-  controls_.clear();
-  timers_.clear();
+}
+
+void Form::runHandler(const std::function<void()>& handler) {
+  if (!loaded_ || busy_) return;
+  BusyScope busy(busy_);
+  handler();
 }
 
 void Form::tick() {
@@ -81,80 +88,42 @@ void Form::tick() {
   for (const auto& timer : timers_) due.push_back(timer->running());
   // A handler may stop later timers, or close the window: check both before each handler.
   for (std::size_t i = 0; loaded_ && i < timers_.size(); ++i) {
-    if (!due[i] || !timers_[i]->running()) continue;
-    const auto handler = timerHandlers_.find(timers_[i]->name());
-    if (handler != timerHandlers_.end()) handler->second();
+    if (due[i] && timers_[i]->running()) timers_[i]->fire();
   }
 }
 
 bool Form::hasRunningTimer() const {
+  if (!loaded_) return false;
   for (const auto& timer : timers_) {
     if (timer->running()) return true;
   }
   return false;
 }
 
-void Form::click(std::string_view controlName) {
-  if (!loaded_ || busy_) return;
-  const auto found = controlIndex_.find(controlName);
-  if (found == controlIndex_.end()) return;
-  const ControlLayout& layout = found->second->layout();
-  BusyScope busy(busy_);
-  if (layout.index >= 0) {
-    const auto handler = arrayClickHandlers_.find(layout.name);
-    if (handler != arrayClickHandlers_.end())
-      handler->second(static_cast<std::int16_t>(layout.index));
-  } else {
-    const auto handler = clickHandlers_.find(layout.name);
-    if (handler != clickHandlers_.end()) handler->second();
+Control& Form::control(std::string_view fullName) const {
+  for (const auto& control : controls_) {
+    if (control->name() == fullName) return *control;
   }
+  throw std::logic_error(name() + " has no control " + std::string(fullName));
 }
 
-Control* Form::loadedControl(std::string_view fullName) const {
-  const auto found = controlIndex_.find(fullName);
-  if (found == controlIndex_.end()) {
-    throw std::logic_error(name() + " has no loaded control " + std::string(fullName));
-  }
-  return found->second;
-}
-
-Control& Form::control(std::string_view fullName) { return *loadedControl(fullName); }
-
-const Control& Form::control(std::string_view fullName) const { return *loadedControl(fullName); }
-
-Control& Form::control(std::string_view arrayName, int index) {
-  return control(std::string(arrayName) + "(" + std::to_string(index) + ")");
-}
-
-Timer& Form::timer(std::string_view timerName) {
+Timer& Form::timer(std::string_view timerName) const {
   for (const auto& timer : timers_) {
     if (timer->name() == timerName) return *timer;
   }
-  throw std::logic_error(name() + " has no loaded timer " + std::string(timerName));
+  throw std::logic_error(name() + " has no timer " + std::string(timerName));
 }
 
-void Form::onClick(const BoundControl& control, std::function<void()> handler) {
-  onClick(control.name(), std::move(handler));
+ControlArray Form::controlArray(std::string_view arrayName, int count) const {
+  std::vector<Control*> elements;
+  for (int index = 0; index < count; ++index) {
+    elements.push_back(&control(std::string(arrayName) + "(" + std::to_string(index) + ")"));
+  }
+  return ControlArray(std::move(elements));
 }
 
-void Form::onClick(const BoundControlArray& array, std::function<void(std::int16_t)> handler) {
-  onArrayClick(array.name(), std::move(handler));
-}
-
-void Form::onTimer(const BoundTimer& timer, std::function<void()> handler) {
-  onTimer(timer.name(), std::move(handler));
-}
-
-void Form::onClick(std::string controlName, std::function<void()> handler) {
-  clickHandlers_[std::move(controlName)] = std::move(handler);
-}
-
-void Form::onArrayClick(std::string arrayName, std::function<void(std::int16_t)> handler) {
-  arrayClickHandlers_[std::move(arrayName)] = std::move(handler);
-}
-
-void Form::onTimer(std::string timerName, std::function<void()> handler) {
-  timerHandlers_[std::move(timerName)] = std::move(handler);
+void Form::requireLoaded(const std::string& part) const {
+  if (!loaded_) throw std::logic_error(name() + " is not loaded: it has no " + part);
 }
 
 void Form::stateChanged() {

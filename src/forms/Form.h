@@ -2,13 +2,11 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "forms/Bindings.h"
 #include "forms/Control.h"
 #include "forms/FormObserver.h"
 #include "forms/Layout.h"
@@ -21,9 +19,11 @@ namespace ttt {
 inline constexpr std::int16_t kCloseFromControlMenu = 0;  // title bar close box or system menu
 inline constexpr std::int16_t kCloseFromCode = 1;         // the program's own unload
 
-// One window of the program. The instance lives as long as the program; its controls and
-// timers exist only while it is loaded. Loading builds them from the layout and runs
-// Form_Load; unloading raises the close request and then destroys them.
+// One window of the program. The form, its controls and its timers live as long as the
+// program. Loading puts every control and timer back at its layout value and runs
+// Form_Load; unloading raises the close request and takes the window off screen. A window
+// names its controls once, as members bound at construction (`Control& Label2`); a name the
+// layout lacks fails there.
 class Form {
  public:
   Form(const FormLayout& layout, Services& services);
@@ -49,60 +49,32 @@ class Form {
   // does nothing: handlers are never re-entered.
   void tick();
   bool hasRunningTimer() const;
-  // A click on a control, by its full name ("Command1", "S(4)"); ignored while not loaded or
-  // when the control has no click handler.
-  void click(std::string_view controlName);
   // Grows by one with every change of a control, a timer or the window's own state.
   std::uint64_t revision() const { return revision_; }
 
-  // The loaded control or timer of that name; throws when there is none. The windows reach
-  // theirs through bound members instead (forms/Bindings.h).
-  Control& control(std::string_view fullName);
-  const Control& control(std::string_view fullName) const;
-  Control& control(std::string_view arrayName, int index);
-  Timer& timer(std::string_view name);
+  // The control or timer of that name in the layout ("Label2", "S(4)", "Timer1"); throws,
+  // naming it, when there is none.
+  Control& control(std::string_view fullName) const;
+  Timer& timer(std::string_view timerName) const;
+  ControlArray controlArray(std::string_view arrayName, int count) const;
+  // In the layout's order: stacking order for controls, dispatch order for timers.
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
 
  protected:
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason);
-
-  // Handlers are registered once, by the derived window's constructor, through the bound
-  // members, whose names the layout has been checked for.
-  void onClick(const BoundControl& control, std::function<void()> handler);
-  void onClick(const BoundControlArray& array, std::function<void(std::int16_t)> handler);
-  void onTimer(const BoundTimer& timer, std::function<void()> handler);
-  // The same by name, for a window built over any layout; a name the layout lacks is never
-  // called.
-  void onClick(std::string controlName, std::function<void()> handler);
-  void onArrayClick(std::string arrayName, std::function<void(std::int16_t)> handler);
-  void onTimer(std::string timerName, std::function<void()> handler);
-
   // Tells the view that window-level state (not a control) changed.
   void stateChanged();
   Services& services() { return services_; }
 
  private:
-  // Marks the form busy for the lifetime of a handler call.
-  class BusyScope {
-   public:
-    explicit BusyScope(bool& busy) : busy_(busy), previous_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = previous_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-   private:
-    bool& busy_;
-    bool previous_;
-  };
-
-  friend class Binding;
-  void bind(Binding& binding) { bindings_.push_back(&binding); }
-  Control* loadedControl(std::string_view fullName) const;
+  friend class Control;
+  friend class Timer;
+  // Runs a handler unless the form is unloaded or busy, marking it busy meanwhile.
+  void runHandler(const std::function<void()>& handler);
+  void requireLoaded(const std::string& part) const;
   void load();
-  void build();
-  void destroy();
   void close(std::int16_t reason);
   void controlChanged(const Control& control);
   void timerChanged(const Timer& timer);
@@ -115,11 +87,6 @@ class Form {
   std::uint64_t revision_ = 0;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<std::unique_ptr<Timer>> timers_;
-  std::map<std::string, Control*, std::less<>> controlIndex_;
-  std::vector<Binding*> bindings_;
-  std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
-  std::map<std::string, std::function<void(std::int16_t)>, std::less<>> arrayClickHandlers_;
-  std::map<std::string, std::function<void()>, std::less<>> timerHandlers_;
 };
 
 }  // namespace ttt

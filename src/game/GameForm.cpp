@@ -1,27 +1,42 @@
 #include "game/GameForm.h"
 
-#include <array>
-#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/LineTest.h"
 #include "core/Marks.h"
 #include "screens/Author.h"
 
 namespace ttt {
+namespace {
+
+ControlArray strikeLinesInNumberOrder(const Form& form) {
+  std::vector<Control*> lines;
+  for (int number = kFirstStrikeLine; number <= kLastStrikeLine; ++number) {
+    lines.push_back(&form.control("Line" + std::to_string(number)));
+  }
+  return ControlArray(std::move(lines));
+}
+
+}  // namespace
 
 GameForm::GameForm(const FormLayout& layout, Services& services, Navigator& navigator,
                    const Options& options)
     : Form(layout, services),
-      sideToMove(*this, options.sideToMoveLabel),
+      sideToMove(control(options.sideToMoveLabel)),
+      strikeLines_(strikeLinesInNumberOrder(*this)),
       navigator_(navigator),
       newGameOpens_(options.newGameOpens),
       tieLocksBoard_(options.tieLocksBoard) {
-  onClick(S, [this](std::int16_t index) { S_Click(index); });
-  onTimer(Timer1, [this] { Timer1_Timer(); });
-  onClick(Command1, [this] { Command1_Click(); });
-  onClick(Command2, [this] { Command2_Click(); });
-  onClick(Label3, [this] { Label3_Click(); });
-  onClick(Label5, [this] { Label5_Click(); });
+  for (std::int16_t index = 0; index < kCellCount; ++index) {
+    S[index].onClick([this, index] { S_Click(index); });
+  }
+  Timer1.onTick([this] { Timer1_Timer(); });
+  Command1.onClick([this] { Command1_Click(); });
+  Command2.onClick([this] { Command2_Click(); });
+  Label3.onClick([this] { Label3_Click(); });
+  Label5.onClick([this] { Label5_Click(); });
 }
 
 Cells GameForm::cells() const {
@@ -35,21 +50,21 @@ void GameForm::Form_Load() {
   // announced again over the fresh board, counted in a fresh score, and would lock it.
   setFlags(OutcomeFlags{});
   askNames();
-  sideToMove->setCaption(std::string(kMarkX));
+  sideToMove.setCaption(std::string(kMarkX));
 }
 
-std::string GameForm::askName(const std::string& prompt, const BoundControl& label) {
+std::string GameForm::askName(const std::string& prompt, Control& label) {
   std::string answer = services().inputBox.ask(prompt);
-  label->setCaption(answer);
+  label.setCaption(answer);
   return answer;
 }
 
 void GameForm::Timer1_Timer() {
   const LineTestResult result = runLineTest(cells(), flags_);
   setFlags(result.flags);
-  for (int number : result.strikeLines) strikeLine(number)->setVisible(true);
+  for (int number : result.strikeLines) strikeLine(number).setVisible(true);
   const bool lockForTie = result.tieFound && tieLocksBoard_ == TieLocksBoard::Yes;
-  if (result.lineFound || lockForTie) Frame2->setEnabled(false);
+  if (result.lineFound || lockForTie) Frame2.setEnabled(false);
 }
 
 void GameForm::Label3_Click() { services().launcher.open(std::string(kAuthorHomePage)); }
@@ -57,12 +72,12 @@ void GameForm::Label3_Click() { services().launcher.open(std::string(kAuthorHome
 void GameForm::Label5_Click() { services().launcher.open("mailto:" + std::string(kAuthorEmail)); }
 
 bool GameForm::mayPlace(const Control& cell, std::string_view mark) const {
-  return cell.caption() == kEmptyCell && sideToMove->caption() == mark && noOutcome();
+  return cell.caption() == kEmptyCell && sideToMove.caption() == mark && noOutcome();
 }
 
 void GameForm::place(Control& cell, std::string_view mark, std::string_view nextSide) {
   cell.setCaption(std::string(mark));
-  sideToMove->setCaption(std::string(nextSide));
+  sideToMove.setCaption(std::string(nextSide));
 }
 
 void GameForm::announce(const std::string& prompt, const std::string& title) {
@@ -71,18 +86,16 @@ void GameForm::announce(const std::string& prompt, const std::string& title) {
 }
 
 void GameForm::NEWGAME() {
-  Frame2->setEnabled(true);
-  sideToMove->setCaption(std::string(newGameOpens_));
+  Frame2.setEnabled(true);
+  sideToMove.setCaption(std::string(newGameOpens_));
   for (int i = 0; i < kCellCount; ++i) S[i].setCaption("");
   resetMoveCounter();
   // A new game runs the timers as a fresh load does: this stops a reply that was started
   // but has not ticked yet, and restarts the line test and the announcer.
-  for (std::size_t i = 0; i < timers().size(); ++i) {
-    timers()[i]->setInterval(layout().timers.at(i).interval);
-  }
+  for (const auto& timer : timers()) timer->setInterval(timer->layout().interval);
   setFlags(OutcomeFlags{});
   for (int number = kFirstStrikeLine; number <= kLastStrikeLine; ++number) {
-    strikeLine(number)->setVisible(false);
+    strikeLine(number).setVisible(false);
   }
 }
 
@@ -97,11 +110,6 @@ void GameForm::setFlags(const OutcomeFlags& flags) {
   stateChanged();
 }
 
-const BoundControl& GameForm::strikeLine(int number) const {
-  static constexpr std::array<BoundControl GameForm::*, 8> kInNumberOrder = {
-      &GameForm::Line9,  &GameForm::Line10, &GameForm::Line11, &GameForm::Line12,
-      &GameForm::Line13, &GameForm::Line14, &GameForm::Line15, &GameForm::Line16};
-  return this->*kInNumberOrder.at(static_cast<std::size_t>(number - kFirstStrikeLine));
-}
+Control& GameForm::strikeLine(int number) const { return strikeLines_[number - kFirstStrikeLine]; }
 
 }  // namespace ttt

@@ -39,7 +39,7 @@ class GameForm : public Form {
   void Form_Load() final;
   virtual void askNames() = 0;
   // Asks in an input box and shows the answer, as it is, in the label; returns the answer.
-  std::string askName(const std::string& prompt, const BoundControl& label);
+  std::string askName(const std::string& prompt, Control& label);
 
   // The line test: sets the flags, shows the strike line of every completed line and locks
   // the board. It never hides a strike line, never unlocks the board and touches no timer.
@@ -73,22 +73,20 @@ class GameForm : public Form {
   bool noOutcome() const { return !flags_.anySet(); }
   Navigator& navigator() { return navigator_; }
 
-  BoundControlArray S{*this, "S", kCellCount};
-  BoundControl sideToMove;
+  ControlArray S{controlArray("S", kCellCount)};
+  Control& sideToMove;
 
  private:
   // Line9 to Line16, by number.
-  const BoundControl& strikeLine(int number) const;
+  Control& strikeLine(int number) const;
 
-  BoundControl Frame2{*this, "Frame2"};
-  BoundControl Line9{*this, "Line9"}, Line10{*this, "Line10"}, Line11{*this, "Line11"},
-      Line12{*this, "Line12"}, Line13{*this, "Line13"}, Line14{*this, "Line14"},
-      Line15{*this, "Line15"}, Line16{*this, "Line16"};
-  BoundControl Command1{*this, "Command1"};
-  BoundControl Command2{*this, "Command2"};
-  BoundControl Label3{*this, "Label3"};
-  BoundControl Label5{*this, "Label5"};
-  BoundTimer Timer1{*this, "Timer1"};
+  Control& Frame2{control("Frame2")};
+  ControlArray strikeLines_;  // Line9 to Line16
+  Control& Command1{control("Command1")};
+  Control& Command2{control("Command2")};
+  Control& Label3{control("Label3")};
+  Control& Label5{control("Label5")};
+  Timer& Timer1{timer("Timer1")};
   Navigator& navigator_;
   std::string newGameOpens_;
   TieLocksBoard tieLocksBoard_;

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/LinkPolicy.h"
+
 extern char** environ;
 
 namespace ttt {
@@ -39,8 +41,7 @@ class OpenerFileActions {
 UriLauncher::UriLauncher(std::string opener) : opener_(std::move(opener)) {}
 
 void UriLauncher::open(const std::string& target) {
-  // A target that starts with '-' would be read by the opener as one of its options.
-  if (target.empty() || target.front() == '-') return;
+  if (!isLinkTarget(target)) return;
   spawnDetached(target);
 }
 

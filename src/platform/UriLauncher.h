@@ -8,8 +8,9 @@ namespace ttt {
 
 // Opens link targets with the desktop's opener (xdg-open). The opener runs as a process of
 // its own with the target as its one argument, never through a shell, and the call returns
-// at once. An empty target, a missing opener or a failing one are ignored: the program
-// reports no failure of a link. The opener is not our child: it leaves no zombie behind.
+// at once. A target that is not a link (platform/LinkPolicy.h), a missing opener or a failing
+// one are ignored: the program reports no failure of a link. The opener is not our child: it leaves
+// no zombie behind.
 class UriLauncher : public Launcher {
  public:
   explicit UriLauncher(std::string opener = "xdg-open");

@@ -7,9 +7,9 @@ namespace ttt {
 
 Form3::Form3(Services& services, Navigator& navigator)
     : Form(menuLayout(), services), navigator_(navigator) {
-  onClick(Command1, [this] { Command1_Click(); });
-  onClick(Command2, [this] { Command2_Click(); });
-  onClick(Command3, [this] { Command3_Click(); });
+  Command1.onClick([this] { Command1_Click(); });
+  Command2.onClick([this] { Command2_Click(); });
+  Command3.onClick([this] { Command3_Click(); });
 }
 
 // The game window is shown before the handler returns, so closing the menu first does

@@ -22,9 +22,9 @@ class Form3 : public Form {
   void showContactBox();
 
   Navigator& navigator_;
-  BoundControl Command1{*this, "Command1"};  // "&ONE PLAYER"
-  BoundControl Command2{*this, "Command2"};  // "&TWO PLAYER"
-  BoundControl Command3{*this, "Command3"};  // "&EXIT"
+  Control& Command1{control("Command1")};  // "&ONE PLAYER"
+  Control& Command2{control("Command2")};  // "&TWO PLAYER"
+  Control& Command3{control("Command3")};  // "&EXIT"
 };
 
 }  // namespace ttt

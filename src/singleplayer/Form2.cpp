@@ -30,13 +30,13 @@ constexpr double kRuleReplyFrom = 5;
 
 Form2::Form2(Services& services, Navigator& navigator)
     : GameForm(singlePlayerLayout(), services, navigator, {"turn", kMarkX, TieLocksBoard::No}) {
-  onTimer(Timer2, [this] { Timer2_Timer(); });
-  onTimer(Timer3, [this] { Timer3_Timer(); });
-  onTimer(Timer4, [this] { Timer4_Timer(); });
+  Timer2.onTick([this] { Timer2_Timer(); });
+  Timer3.onTick([this] { Timer3_Timer(); });
+  Timer4.onTick([this] { Timer4_Timer(); });
 }
 
 void Form2::askNames() {
-  if (askName(kNamePrompt, Label6).empty()) Label6->setCaption(kDefaultName);
+  if (askName(kNamePrompt, Label6).empty()) Label6.setCaption(kDefaultName);
 }
 
 void Form2::Form_QueryUnload(std::int16_t& /*cancel*/, std::int16_t /*reason*/) {
@@ -49,34 +49,34 @@ void Form2::S_Click(std::int16_t index) {
   if (!mayPlace(clicked, kMarkX)) return;
   place(clicked, kMarkX, kMarkO);
   CALLCOMP();
-  LBLNUM->setCaption(addToCounter(LBLNUM->caption(), 2));
+  LBLNUM.setCaption(addToCounter(LBLNUM.caption(), 2));
 }
 
 void Form2::CALLCOMP() {
-  if (readLeadingNumber(LBLNUM->caption()) < kRandomReplyBelow) Timer3->setInterval(kEveryTick);
-  if (readLeadingNumber(LBLNUM->caption()) >= kRuleReplyFrom) Timer2->setInterval(kEveryTick);
+  if (readLeadingNumber(LBLNUM.caption()) < kRandomReplyBelow) Timer3.setInterval(kEveryTick);
+  if (readLeadingNumber(LBLNUM.caption()) >= kRuleReplyFrom) Timer2.setInterval(kEveryTick);
 }
 
-void Form2::resetMoveCounter() { LBLNUM->setCaption("1"); }
+void Form2::resetMoveCounter() { LBLNUM.setCaption("1"); }
 
 void Form2::Timer2_Timer() {
   if (!noOutcome()) return;
   const std::optional<int> target = findReplyTarget(cells());
   if (target) {
     playO(*target);
-    Timer2->setInterval(kStopped);
+    Timer2.setInterval(kStopped);
     return;
   }
   // No rule applies: the random reply moves on the next tick.
-  Timer2->setInterval(kStopped);
-  Timer3->setInterval(kEveryTick);
+  Timer2.setInterval(kStopped);
+  Timer3.setInterval(kEveryTick);
 }
 
 void Form2::Timer3_Timer() {
   // A full board gets no mark; the timer stops either way, so the tick cannot repeat.
   const std::optional<int> target = drawEmptyCell(cells(), services().random);
   if (target) playO(*target);
-  Timer3->setInterval(kStopped);
+  Timer3.setInterval(kStopped);
 }
 
 void Form2::Timer4_Timer() {
@@ -88,7 +88,7 @@ void Form2::Timer4_Timer() {
 void Form2::announceResult(const std::string& message, Control* counter) {
   announce(message, kResultTitle);
   if (counter != nullptr) counter->setCaption(addToCounter(counter->caption(), 1));
-  sideToMove->setCaption("");
+  sideToMove.setCaption("");
 }
 
 void Form2::playO(int index) { place(S[index], kMarkO, kMarkX); }

@@ -29,12 +29,12 @@ class Form2 : public GameForm {
   void announceResult(const std::string& message, Control* counter);
   void playO(int index);
 
-  BoundControl Label6{*this, "Label6"};            // the user's name
-  BoundControl LBLNUM{*this, "LBLNUM"};            // the move counter
-  BoundControlArray Label10{*this, "Label10", 2};  // the score: wins, losses
-  BoundTimer Timer2{*this, "Timer2"};
-  BoundTimer Timer3{*this, "Timer3"};
-  BoundTimer Timer4{*this, "Timer4"};
+  Control& Label6{control("Label6")};                // the user's name
+  Control& LBLNUM{control("LBLNUM")};                // the move counter
+  ControlArray Label10{controlArray("Label10", 2)};  // the score: wins, losses
+  Timer& Timer2{timer("Timer2")};
+  Timer& Timer3{timer("Timer3")};
+  Timer& Timer4{timer("Timer4")};
 };
 
 }  // namespace ttt

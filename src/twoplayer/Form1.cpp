@@ -11,15 +11,15 @@ namespace ttt {
 // opens with "X".
 Form1::Form1(Services& services, Navigator& navigator)
     : GameForm(twoPlayerLayout(), services, navigator, {"summa", kMarkO, TieLocksBoard::Yes}) {
-  onTimer(Timer2, [this] { Timer2_Timer(); });
+  Timer2.onTick([this] { Timer2_Timer(); });
 }
 
 void Form1::askNames() {
   const std::string nameA = askName("ENTER ' PLAYER A ' NAME", Label2);
   const std::string nameB = askName("ENTER ' PLAYER B ' NAME ", Label6);
   // Only a name left empty (or a cancelled box) gets the default; blanks are a name.
-  if (nameA.empty()) Label2->setCaption("PLAYER A");
-  if (nameB.empty()) Label6->setCaption("PLAYER B");
+  if (nameA.empty()) Label2.setCaption("PLAYER A");
+  if (nameB.empty()) Label6.setCaption("PLAYER B");
 }
 
 void Form1::Form_QueryUnload(std::int16_t& /*cancel*/, std::int16_t reason) {
@@ -46,8 +46,8 @@ void Form1::Timer2_Timer() {
   if (flags().TIE == kTrue) announce("There is No Winner ! Tie !", "TIE !");
 }
 
-void Form1::announceWinner(const BoundControl& nameLabel) {
-  const std::string name = nameLabel->caption();
+void Form1::announceWinner(const Control& nameLabel) {
+  const std::string name = nameLabel.caption();
   announce(name + " " + "Won The Game !", name + " " + "WON !");
 }
 

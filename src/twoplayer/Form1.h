@@ -24,13 +24,13 @@ class Form1 : public GameForm {
  private:
   void Timer2_Timer();
 
-  void announceWinner(const BoundControl& nameLabel);
+  void announceWinner(const Control& nameLabel);
   // Places `mark` when it is that side's turn and the cell is free, then hands the move on.
   void placeIfTurn(Control& clicked, std::string_view mark, std::string_view nextSide);
 
-  BoundControl Label2{*this, "Label2"};  // Player A's name
-  BoundControl Label6{*this, "Label6"};  // Player B's name
-  BoundTimer Timer2{*this, "Timer2"};
+  Control& Label2{control("Label2")};  // Player A's name
+  Control& Label6{control("Label6")};  // Player B's name
+  Timer& Timer2{timer("Timer2")};
 };
 
 }  // namespace ttt

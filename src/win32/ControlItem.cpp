@@ -1,7 +1,7 @@
 #include "win32/ControlItem.h"
 
-#include "forms/Control.h"
 #include "win32/WideText.h"
+#include "win32/WindowView.h"
 
 namespace ttt {
 
@@ -11,12 +11,12 @@ namespace {
 constexpr UINT kLiteralText = DT_LEFT | DT_TOP | DT_NOPREFIX | DT_EXPANDTABS;
 
 void paintLabel(HDC dc, const ControlItem& item) {
-  const ControlLayout& layout = *item.layout;
+  const ControlLayout& layout = item.layout;
   if (layout.opaque) {
     SetDCBrushColor(dc, toColorRef(layout.backColour));
     FillRect(dc, &item.rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
   }
-  const std::wstring text = toWide(item.control->caption());
+  const std::wstring text = toWide(item.control.caption());
   if (text.empty()) return;
   const HGDIOBJ previous = SelectObject(dc, item.font.get());
   SetBkMode(dc, TRANSPARENT);
@@ -26,10 +26,10 @@ void paintLabel(HDC dc, const ControlItem& item) {
   SelectObject(dc, previous);
 }
 
-// A line with flat ends at its width in pixels, scaled with the window's DPI.
-void paintLine(HDC dc, const ControlItem& item, const Scale& scale) {
-  LOGBRUSH brush{BS_SOLID, toColorRef(item.layout->foreColour), 0};
-  const DWORD width = static_cast<DWORD>(scale.pixels(item.layout->line.widthPixels));
+// A line with flat ends at its width in pixels at the window's DPI.
+void paintLine(HDC dc, const ControlItem& item) {
+  LOGBRUSH brush{BS_SOLID, toColorRef(item.layout.foreColour), 0};
+  const auto width = static_cast<DWORD>(item.lineWidth);
   HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT | PS_JOIN_MITER, width, &brush,
                           0, nullptr);
   const HGDIOBJ previous = SelectObject(dc, pen);
@@ -41,10 +41,31 @@ void paintLine(HDC dc, const ControlItem& item, const Scale& scale) {
 
 }  // namespace
 
-void paintItem(HDC dc, const ControlItem& item, const Scale& scale) {
-  if (!item.control->visible()) return;
-  if (item.layout->kind == ControlKind::Label) paintLabel(dc, item);
-  if (item.layout->kind == ControlKind::Line) paintLine(dc, item, scale);
+void ControlItem::controlChanged(const Control& /*changed*/) { view.apply(*this); }
+
+void paintContainer(HWND container, const std::vector<std::unique_ptr<ControlItem>>& items,
+                    Colour background, bool frame) {
+  PAINTSTRUCT paintStruct;
+  HDC screen = BeginPaint(container, &paintStruct);
+  RECT client{};
+  GetClientRect(container, &client);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  SetDCBrushColor(dc, toColorRef(background));
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (frame) DrawEdge(dc, &client, EDGE_ETCHED, BF_RECT);
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    const ControlItem& item = **it;
+    if (item.container != container || item.window != nullptr || !item.control.visible()) continue;
+    if (item.layout.kind == ControlKind::Label) paintLabel(dc, item);
+    if (item.layout.kind == ControlKind::Line) paintLine(dc, item);
+  }
+  BitBlt(screen, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EndPaint(container, &paintStruct);
 }
 
 SIZE measureCaption(HDC dc, HFONT font, const std::wstring& caption) {

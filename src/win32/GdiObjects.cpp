@@ -57,11 +57,11 @@ COLORREF toColorRef(Colour colour) {
   return static_cast<COLORREF>(colour & 0xFFFFFFu);
 }
 
-FontHandle createFont(const FontSpec& font, const Scale& scale) {
-  return FontHandle(CreateFontW(
-      scale.fontHeight(font.points), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-      font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-      DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, faceName(font.face)));
+FontHandle createFont(const FontSpec& font, int pixels) {
+  return FontHandle(CreateFontW(-pixels, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, faceName(font.face)));
 }
 
 IconHandle createIcon(const PixelImage& image) { return createIconOrCursor(image, true, 0, 0); }

@@ -5,9 +5,8 @@
 #include <memory>
 #include <type_traits>
 
+#include "art/Images.h"
 #include "forms/Layout.h"
-#include "screens/Images.h"
-#include "win32/Scale.h"
 
 namespace ttt {
 
@@ -24,9 +23,9 @@ using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // system colour nn as the user's settings have it now.
 COLORREF toColorRef(Colour colour);
 
-// The font of a layout at a window's DPI. "MS Sans Serif" is the old bitmap face, which does
-// not scale; its outline successor has the same metrics.
-FontHandle createFont(const FontSpec& font, const Scale& scale);
+// The font of a layout, its em height in pixels. "MS Sans Serif" is the old bitmap face, which
+// does not scale; its outline successor has the same metrics.
+FontHandle createFont(const FontSpec& font, int pixels);
 
 // An icon, or a cursor with its hot spot, from a picture of the program's own.
 IconHandle createIcon(const PixelImage& image);

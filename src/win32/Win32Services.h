@@ -4,8 +4,7 @@
 #include "platform/ClockRandomSource.h"
 #include "screens/ApplicationTitle.h"
 #include "win32/ShellLauncher.h"
-#include "win32/Win32InputBox.h"
-#include "win32/Win32MessageBox.h"
+#include "win32/Win32Dialogs.h"
 #include "win32/Win32Windows.h"
 
 namespace ttt {

@@ -4,16 +4,30 @@
 #include <utility>
 
 #include "forms/Form.h"
-#include "win32/TimerPump.h"
 #include "win32/WindowView.h"
 
 namespace ttt {
 
-Win32Windows::Win32Windows(TimerPump& pump) : pump_(pump) {}
+namespace {
+constexpr const wchar_t* kTimerClass = L"OrvaneTicTacToeTimer";
+constexpr UINT_PTR kPassTimer = 1;
+}  // namespace
+
+Win32Windows::Win32Windows() : WindowRegistry(static_cast<WindowToolkit&>(*this)) {
+  WNDCLASSEXW timerClass{};
+  timerClass.cbSize = sizeof timerClass;
+  timerClass.lpfnWndProc = &Win32Windows::timerProc;
+  timerClass.hInstance = GetModuleHandleW(nullptr);
+  timerClass.lpszClassName = kTimerClass;
+  RegisterClassExW(&timerClass);
+  timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 timerClass.hInstance, nullptr);
+  SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
 
 Win32Windows::~Win32Windows() {
-  windows_.clear();
   closed_.clear();
+  if (timerWindow_ != nullptr) DestroyWindow(timerWindow_);
   if (hiddenOwner_ != nullptr) DestroyWindow(hiddenOwner_);
 }
 
@@ -26,51 +40,43 @@ HWND Win32Windows::hiddenOwner() {
   return hiddenOwner_;
 }
 
-void Win32Windows::formShown(Form& form) {
-  auto& window = windows_[&form];
-  if (window) {
-    window->raise();
-  } else {
-    window =
-        std::make_unique<WindowView>(form, form.layout().taskbarButton ? nullptr : hiddenOwner());
-    window->open();
+std::unique_ptr<FormWindow> Win32Windows::createWindow(Form& form) {
+  return std::make_unique<WindowView>(form, form.layout().taskbarButton ? nullptr : hiddenOwner());
+}
+
+void Win32Windows::destroyLater(std::unique_ptr<FormWindow> window) {
+  closed_.push_back(std::move(window));
+}
+
+// The shortest interval the platform has (USER_TIMER_MINIMUM, about 10 ms).
+void Win32Windows::requestTimeout() {
+  if (timerWindow_ != nullptr) SetTimer(timerWindow_, kPassTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+LRESULT CALLBACK Win32Windows::timerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32Windows*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_TIMER && wParam == kPassTimer && self != nullptr) {
+    // A platform timer repeats; each request is for one timeout.
+    KillTimer(window, kPassTimer);
+    self->timeout();
+    return 0;
   }
-  shownOrder_.erase(std::remove(shownOrder_.begin(), shownOrder_.end(), window->handle()),
-                    shownOrder_.end());
-  shownOrder_.push_back(window->handle());
-  pump_.watch(form);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Windows::formUnloaded(Form& form) {
-  pump_.forget(form);
-  const auto found = windows_.find(&form);
-  if (found == windows_.end()) return;
-  // The unload usually runs inside a handler of this very window: it goes off screen now and
-  // its object is freed once the message loop has left that handler.
-  std::unique_ptr<WindowView> closing = std::move(found->second);
-  windows_.erase(found);
-  shownOrder_.erase(std::remove(shownOrder_.begin(), shownOrder_.end(), closing->handle()),
-                    shownOrder_.end());
-  closing->close();
-  closed_.push_back(std::move(closing));
+std::vector<WindowView*> Win32Windows::shownViews() const {
+  std::vector<WindowView*> views;
+  for (FormWindow* window : windowsInShownOrder())
+    views.push_back(static_cast<WindowView*>(window));
+  return views;
 }
-
-void Win32Windows::controlChanged(Form& form, const Control& control) {
-  const auto found = windows_.find(&form);
-  // Changes made while a form loads, before it is shown, are read when its window is built.
-  if (found != windows_.end()) found->second->apply(control);
-  pump_.wake();
-}
-
-void Win32Windows::timerChanged(Form& /*form*/, const Timer& /*timer*/) { pump_.wake(); }
-
-void Win32Windows::stateChanged(Form& /*form*/) { pump_.wake(); }
 
 bool Win32Windows::isDialogMessage(MSG& message) {
-  for (auto& [form, window] : windows_) {
-    const HWND handle = window->handle();
-    if (message.hwnd == handle || IsChild(handle, message.hwnd))
-      return window->isDialogMessage(message);
+  for (WindowView* view : shownViews()) {
+    const HWND handle = view->handle();
+    if (message.hwnd == handle || IsChild(handle, message.hwnd)) {
+      return view->isDialogMessage(message);
+    }
   }
   return false;
 }
@@ -84,9 +90,12 @@ void Win32Windows::dispatch(MSG& message) {
 }
 
 HWND Win32Windows::dialogOwner() const {
+  const std::vector<WindowView*> views = shownViews();
   const HWND active = GetActiveWindow();
-  if (std::find(shownOrder_.begin(), shownOrder_.end(), active) != shownOrder_.end()) return active;
-  return shownOrder_.empty() ? nullptr : shownOrder_.back();
+  for (WindowView* view : views) {
+    if (view->handle() == active) return active;
+  }
+  return views.empty() ? nullptr : views.back()->handle();
 }
 
 }  // namespace ttt

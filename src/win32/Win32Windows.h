@@ -2,32 +2,24 @@
 
 #include "win32/WinApi.h"
 
-#include <map>
 #include <memory>
 #include <vector>
 
-#include "forms/FormObserver.h"
+#include "forms/FormWindow.h"
+#include "forms/WindowRegistry.h"
 
 namespace ttt {
 
-class TimerPump;
 class WindowView;
 
-// Shows the forms as real windows: builds a form's window when it is shown, mirrors every
-// change of its controls at once, and removes the window when the form unloads. It keeps the
-// timer pump told which forms are on screen and that something changed.
-class Win32Windows : public FormObserver {
+// The forms shown as Win32 windows: the window registry with the platform's calls, and the
+// message loop's delivery to the windows.
+class Win32Windows : private WindowToolkit, public WindowRegistry {
  public:
-  explicit Win32Windows(TimerPump& pump);
-  ~Win32Windows() override;
+  Win32Windows();
+  ~Win32Windows();
   Win32Windows(const Win32Windows&) = delete;
   Win32Windows& operator=(const Win32Windows&) = delete;
-
-  void formShown(Form& form) override;
-  void formUnloaded(Form& form) override;
-  void controlChanged(Form& form, const Control& control) override;
-  void timerChanged(Form& form, const Timer& timer) override;
-  void stateChanged(Form& form) override;
 
   // Delivers one message taken from the queue: a keyboard message to the dialog navigation of
   // the window it is for, any other to its window procedure. The windows closed while it ran
@@ -38,14 +30,17 @@ class Win32Windows : public FormObserver {
   HWND dialogOwner() const;
 
  private:
+  std::unique_ptr<FormWindow> createWindow(Form& form) override;
+  void destroyLater(std::unique_ptr<FormWindow> window) override;
+  void requestTimeout() override;
+  static LRESULT CALLBACK timerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  std::vector<WindowView*> shownViews() const;
   HWND hiddenOwner();
   bool isDialogMessage(MSG& message);
 
-  TimerPump& pump_;
-  std::map<const Form*, std::unique_ptr<WindowView>> windows_;
-  std::vector<std::unique_ptr<WindowView>> closed_;
-  std::vector<HWND> shownOrder_;
+  std::vector<std::unique_ptr<FormWindow>> closed_;
   HWND hiddenOwner_ = nullptr;  // owns the windows that have no taskbar button
+  HWND timerWindow_ = nullptr;  // a message-only window that receives the tick timer
 };
 
 }  // namespace ttt

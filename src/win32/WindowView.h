@@ -3,37 +3,36 @@
 #include "win32/WinApi.h"
 
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "forms/FormWindow.h"
 #include "win32/ControlItem.h"
 #include "win32/GdiObjects.h"
-#include "win32/Scale.h"
+#include "win32/LinkLabels.h"
 
 namespace ttt {
 
-class Control;
 class Form;
 
-// The real window of a form: its client area in twips at the window's DPI, caption,
-// background, icons and fixed border, its buttons and frames as child windows, and its labels
-// and lines drawn in stacking order. The close box asks the form to close; the keyboard goes
-// through the platform's dialog navigation (see isDialogMessage), where Escape closes nothing.
-class WindowView {
+// The real window of a form: its client area placed at the window's DPI, caption, background,
+// icons and fixed border, its buttons and frames as child windows, and its labels and lines
+// drawn in stacking order. The close box asks the form to close; the keyboard goes through
+// the platform's dialog navigation (see isDialogMessage), where Escape closes nothing. The
+// window procedure only dispatches: each message is one call of an On... member.
+class WindowView : public FormWindow {
  public:
   // Builds the window, still hidden, from the form's layout and its controls as they are.
   // A window with an owner has no taskbar button.
   WindowView(Form& form, HWND owner);
-  ~WindowView();
+  ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
 
-  // Puts the window on screen, centred, with the focus on the first button in tab order.
-  void open();
-  void raise();
-  // Takes the window off screen for good; the object itself may still be on the call stack.
-  void close();
-  void apply(const Control& control);
+  void open() override;
+  void raise() override;
+  void close() override;
+  // Shows a change of the item's control.
+  void apply(ControlItem& item);
   HWND handle() const { return window_; }
   // Hands a keyboard message to the dialog navigation (Tab, Enter, Space, Alt+letter).
   bool isDialogMessage(MSG& message);
@@ -43,37 +42,32 @@ class WindowView {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT mouseMessage(HWND container, UINT message, LPARAM lParam);
+  LRESULT OnPaint(HWND container);
+  LRESULT OnLButtonDown(HWND container, LPARAM lParam);
+  LRESULT OnLButtonUp(HWND container, LPARAM lParam);
+  LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam);
+  LRESULT OnGetDefId();
+  LRESULT OnClose();
+  LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
+  LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
+  void destroyWindow();
   void buildItems();
   void createChildWindow(ControlItem& item);
   void applyDpi(UINT dpi);
-  void placeItem(ControlItem& item);
-  void fitLabel(ControlItem& item);
-  void stackChildWindows();
-  void addTooltip(ControlItem& item);
-  void updateTooltip(const ControlItem& item);
-  void paint(HWND container);
   void focusFirstButton();
-  bool setCursorOverLink(HWND container);
-
-  ControlItem* itemOf(const Control& control);
   // The button or frame that has this window; null for any other window.
-  ControlItem* itemOfWindow(HWND window);
-  ControlItem* labelAt(HWND container, POINT point);
-  ControlItem* buttonById(int id);
-  HWND containerOf(const ControlLayout& layout) const;
-  std::vector<ControlItem*> buttonsInTabOrder() const;
+  ControlItem* itemOfWindow(HWND window) const;
+  ControlItem* buttonById(int id) const;
 
   Form& form_;
   HWND window_ = nullptr;
-  HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
-  Scale scale_;
-  std::vector<std::unique_ptr<ControlItem>> items_;  // stacking order, topmost first
-  std::string pressed_;                              // the label a press began on
+  ControlItems items_;  // the layout's order, topmost first
+  std::unique_ptr<LinkLabels> links_;
+  const Control* pressed_ = nullptr;  // the label a press began on
   std::vector<IconHandle> icons_;
-  IconHandle handCursor_;
 };
 
 }  // namespace ttt

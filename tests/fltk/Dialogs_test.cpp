@@ -10,8 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "fltk/FltkInputBox.h"
-#include "fltk/FltkMessageBox.h"
+#include "fltk/FltkDialogs.h"
 #include "fltk/NameInput.h"
 #include "screens/ApplicationTitle.h"
 
@@ -77,7 +76,8 @@ TEST(FltkServices, MessageBoxShowsTitleIconOneOkButtonAndItsTextLiterally) {
                [&](Fl_Window& dialog) { seen = read(dialog, shown); });
     EXPECT_EQ((std::array{seen.title, seen.prompt, seen.icon}), (std::array{title, shown, icon}));
     EXPECT_EQ(seen.drawn, seen.literal) << title;
-    EXPECT_TRUE(seen.buttons.size() == 1 && seen.buttons.count("OK") == 1) << title;
+    EXPECT_EQ(seen.buttons.size(), 1u) << title;
+    EXPECT_EQ(seen.buttons.count("OK"), 1u) << title;
   }
 }
 
@@ -128,11 +128,14 @@ TEST(FltkServices, MessageBoxWrapsLongTextToFitTheScreenAndOpensCentredOnIt) {
                });
     const std::string head = prompt.substr(0, 40);
     // Inside the screen, its button too, and centred to the pixel.
-    EXPECT_TRUE(box[0] >= sx && box[1] >= sy && box[0] + box[2] <= sx + sw &&
-                box[1] + box[3] <= sy + sh)
-        << head;
-    EXPECT_TRUE(ok[0] >= 0 && ok[1] >= 0 && ok[0] + ok[2] <= box[2] && ok[1] + ok[3] <= box[3])
-        << head;
+    EXPECT_GE(box[0], sx) << head;
+    EXPECT_GE(box[1], sy) << head;
+    EXPECT_LE(box[0] + box[2], sx + sw) << head;
+    EXPECT_LE(box[1] + box[3], sy + sh) << head;
+    EXPECT_GE(ok[0], 0) << head;
+    EXPECT_GE(ok[1], 0) << head;
+    EXPECT_LE(ok[0] + ok[2], box[2]) << head;
+    EXPECT_LE(ok[1] + ok[3], box[3]) << head;
     EXPECT_LE(std::abs(2 * box[0] + box[2] - (2 * sx + sw)), 2) << head;
     EXPECT_LE(std::abs(2 * box[1] + box[3] - (2 * sy + sh)), 2) << head;
     // Lines break at blanks, or inside a word too long for one; what fits is all there.

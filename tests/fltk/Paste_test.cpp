@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "fltk/FltkInputBox.h"
+#include "fltk/FltkDialogs.h"
 #include "fltk/IncrementalPaste.h"
 #include "screens/ApplicationTitle.h"
 

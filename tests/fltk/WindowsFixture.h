@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "fltk/FltkWindows.h"
-#include "fltk/TimerPump.h"
 #include "fltk/WindowView.h"
 #include "forms/Form.h"
 #include "support/Fakes.h"
@@ -33,7 +32,8 @@ struct Snapshot {
     surface.draw(&window);
     const std::unique_ptr<Fl_RGB_Image> image(surface.image());
     Fl_Display_Device::display_device()->set_current();
-    EXPECT_TRUE(image->d() == 3 && image->ld() == 0);  // packed RGB, row after row
+    EXPECT_EQ(image->d(), 3);  // packed RGB, row after row
+    EXPECT_EQ(image->ld(), 0);
     const auto* data = reinterpret_cast<const unsigned char*>(image->data()[0]);
     pixels.assign(data, data + 3 * window.w() * window.h());
   }
@@ -104,16 +104,16 @@ inline bool offersOnlyClose(Fl_Window& window) {
 class RecordingForm : public Form {
  public:
   RecordingForm(const FormLayout& layout, Services& services) : Form(layout, services) {
-    for (const ControlLayout& control : layout.controls) {
-      onArrayClick(control.name, [this, name = control.name](std::int16_t index) {
-        clicks.push_back(name + "(" + std::to_string(index) + ")");
-      });
-      onClick(control.name, [this, name = control.name] { clicks.push_back(name); });
+    for (const auto& control : controls()) {
+      control->onClick([this, name = control->name()] { clicks.push_back(name); });
     }
-    onTimer("Timer1", [this] {
-      ++ticks;
-      onTick(*this);
-    });
+    for (const auto& timer : timers()) {
+      if (timer->name() != "Timer1") continue;
+      timer->onTick([this] {
+        ++ticks;
+        onTick(*this);
+      });
+    }
   }
   std::vector<std::string> clicks;
   std::vector<std::int16_t> closeReasons;
@@ -128,7 +128,7 @@ class RecordingForm : public Form {
   }
 };
 
-// Forms shown as real windows, their timers driven by a real pump.
+// Forms shown as real windows, their timers driven by the toolkit's timeouts.
 class WindowsTest : public ::testing::Test {
  protected:
   RecordingForm& open(
@@ -139,17 +139,16 @@ class WindowsTest : public ::testing::Test {
     forms.back()->show();
     return *forms.back();
   }
-  WindowView& windowOf(const Form& form) { return *windows.window(form); }
+  WindowView& windowOf(const Form& form) { return *windows.view(form); }
   Fl_Widget* widget(const Form& form, const std::string& name) {
-    return windowOf(form).widget(name);
+    return windowOf(form).widget(form.control(name));
   }
   void clickOn(const Form& form, const std::string& name) {
     const Fl_Widget& shown = *widget(form, name);
     clickAt(windowOf(form), shown.x() + shown.w() / 2, shown.y() + shown.h() / 2);
   }
   FakeServices fakes;
-  TimerPump pump;
-  FltkWindows windows{pump};
+  FltkWindows windows;
   std::vector<std::unique_ptr<RecordingForm>> forms;
 };
 

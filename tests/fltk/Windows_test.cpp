@@ -5,6 +5,7 @@
 
 #include "fltk/Fonts.h"
 #include "screens/Layouts.h"
+#include "screens/Placement.h"
 
 namespace ttt::test {
 
@@ -44,7 +45,7 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
   EXPECT_TRUE(Snapshot(window) == before);
   // The name label takes the size of its text drawn literally, from its own corner...
   const FontSpec& font = form.control("Label2").layout().font;
-  fl_font(fonts::face(font), fonts::pixelSize(font.points));
+  fl_font(fonts::face(font), pointsToPixels(font.points, 96));
   std::array<int, 4> literal{24, 8, 0, 0};
   fl_measure("  &&@@", literal[2], literal[3], 0);
   const Fl_Widget& name = *widget(form, "Label2");
@@ -57,7 +58,7 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
   // In the left middle square outside S(3), on an inner grid line, in the frame off the board.
   for (const int x : {540, 1320, 200}) clickAt(window, px(24, x), px(24, 1440));
   // A locked board takes no click, not even one pressed before it locked, and looks the same.
-  form.control("S", 4).setCaption("X");
+  form.controlArray("S", 9)[4].setCaption("X");
   const Snapshot unlocked(window);
   const Fl_Widget& cell = *widget(form, "S(8)");
   clickAt(window, cell.x() + 5, cell.y() + 5, [&] { form.control("Frame2").setEnabled(false); });
@@ -67,7 +68,8 @@ TEST_F(WindowsTest, TwoPlayerWindowDrawsItsBoardAndNamesAndTakesClicksOnCellLabe
   clickOn(form, "S(0)");
   EXPECT_EQ(form.clicks, (Clicks{"S(4)", "Label5", "S(0)"}));
   pressKey(window, FL_Escape, "\033");
-  EXPECT_TRUE(form.isLoaded() && window.shown());
+  EXPECT_TRUE(form.isLoaded());
+  EXPECT_TRUE(window.shown());
   Fl::handle(FL_CLOSE, &window);
   EXPECT_EQ(form.closeReasons, std::vector<std::int16_t>{kCloseFromControlMenu});
   EXPECT_EQ(windows.window(form), nullptr);

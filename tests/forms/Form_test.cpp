@@ -30,12 +30,11 @@ FormLayout probeLayout() {
 class ProbeForm : public Form {
  public:
   using Form::Form;
-  using Form::onClick;
   // Logs the timer's name when it fires, then runs `then`.
   void onTick(
-      const std::string& timer, std::function<void()> then = [] {}) {
-    onTimer(timer, [this, timer, then] {
-      calls.push_back(timer);
+      const std::string& name, std::function<void()> then = [] {}) {
+    timer(name).onTick([this, name, then] {
+      calls.push_back(name);
       then();
     });
   }
@@ -81,7 +80,7 @@ TEST_F(FormTest, EveryLoadBuildsTheLoadValuesAndRunsFormLoadBeforeShowing) {
   EXPECT_EQ(windows.events, (Texts{"Probe Line9", "Probe Timer1=0", "shown Probe", "shown Probe"}));
   EXPECT_TRUE(form.control("Line9").visible());
   form.unload();
-  EXPECT_THROW(form.control("Label1"), std::logic_error);
+  EXPECT_THROW(form.control("Label1").caption(), std::logic_error);
   form.show();
   EXPECT_EQ(windows.events.size(), 8u);  // the load ran again on rebuilt controls
 }
@@ -118,7 +117,7 @@ TEST_F(FormTest, ATickRunsTheTimersRunningAtItsStartInDispatchOrder) {
 }
 
 TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOpen) {
-  form.onClick("Label1", [&] {
+  form.control("Label1").onClick([&] {
     form.calls.push_back("Label1");
     fakes.messageBox.show("clicked", 0, "BOX");
   });
@@ -126,7 +125,7 @@ TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOp
   // The toolkit keeps delivering ticks, clicks and the close box while a modal box is open.
   const auto deliverEverything = [&] {
     form.tick();
-    form.click("Label1");
+    form.control("Label1").click();
     form.requestClose();
   };
   deliverEverything();  // not loaded
@@ -140,7 +139,7 @@ TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOp
   form.show();
   EXPECT_TRUE(form.calls.empty());
   form.tick();
-  form.click("Label1");  // the handler has returned: events get through again
+  form.control("Label1").click();  // the handler has returned: events get through again
   form.whileClosing = deliverEverything;
   form.requestClose();
   EXPECT_EQ(form.calls, (Texts{"Timer1", "Label1", "close 0"}));
@@ -150,21 +149,24 @@ TEST_F(FormTest, NothingReentersTheWindowWhileAHandlerOrCloseRequestHasADialogOp
 class BoundForm : public Form {
  public:
   BoundForm(const FormLayout& layout, Services& services, const std::string& arrayName = "S")
-      : Form(layout, services), cells(*this, arrayName, 2) {
-    onClick(cells, [this](std::int16_t index) { clicked.push_back(index); });
-    onTimer(Timer2, [this] { Label1->setCaption("ticked"); });
+      : Form(layout, services), cells(controlArray(arrayName, 2)) {
+    for (std::int16_t index = 0; index < cells.size(); ++index) {
+      cells[index].onClick([this, index] { clicked.push_back(index); });
+    }
+    Timer2.onTick([this] { Label1.setCaption("ticked"); });
   }
-  BoundControl Label1{*this, "Label1"};
-  BoundControlArray cells;
-  BoundTimer Timer2{*this, "Timer2"};
+  Control& Label1{control("Label1")};
+  ControlArray cells;
+  Timer& Timer2{timer("Timer2")};
   std::vector<std::int16_t> clicked;
 };
 
-TEST_F(FormTest, BoundMembersFailAtConstructionNamingWhatTheLayoutLacksAndFollowEachLoad) {
+TEST_F(FormTest, MembersFailAtConstructionNamingWhatTheLayoutLacksAndKeepTheirControls) {
   layout.controls.resize(4);
   layout.controls[2].name = layout.controls[3].name = "S";
   layout.controls[2].index = 0;
   layout.controls[3].index = 1;
+  layout.controls[2].caption = "?";
   const auto failure = [&](const FormLayout& lacking, const std::string& arrayName = "S") {
     try {
       BoundForm bound(lacking, fakes.services, arrayName);
@@ -185,18 +187,33 @@ TEST_F(FormTest, BoundMembersFailAtConstructionNamingWhatTheLayoutLacksAndFollow
   EXPECT_EQ(failure(lacking), "Probe has no timer Timer2");
 
   BoundForm bound(layout, fakes.services);
-  EXPECT_THROW(bound.Label1->caption(), std::logic_error);  // no widgets before the load
+  Control& cell = bound.cells[0];
+  // Before the first load and after an unload, the window's widgets do not exist.
+  const auto unreachable = [&] {
+    EXPECT_THROW(bound.Label1.caption(), std::logic_error);
+    EXPECT_THROW(cell.setCaption("X"), std::logic_error);
+    EXPECT_THROW(bound.Timer2.setInterval(kEveryTick), std::logic_error);
+  };
+  unreachable();
+  cell.click();  // nothing to run it on
   for (int load = 0; load < 2; ++load) {
     bound.show();
-    bound.click("S(1)");
+    EXPECT_EQ(cell.caption(), "?");  // back at its load value
+    EXPECT_EQ(bound.Timer2.interval(), 1);
+    cell.setCaption("X");
+    bound.Timer2.setInterval(kStopped);
+    bound.Timer2.setInterval(kEveryTick);
+    bound.cells[1].click();
     bound.tick();
-    EXPECT_EQ(&*bound.Label1, &bound.control("Label1"));
-    EXPECT_EQ(&bound.cells[1], &bound.control("S", 1));
-    EXPECT_EQ(bound.Label1->caption(), "ticked");
+    EXPECT_EQ(&bound.Label1, &bound.control("Label1"));
+    EXPECT_EQ(&bound.cells[1], &bound.control("S(1)"));
+    EXPECT_EQ(bound.Label1.caption(), "ticked");
     bound.unload();
-    EXPECT_THROW(bound.cells[0], std::logic_error);
+    unreachable();
+    bound.cells[1].click();
   }
   EXPECT_EQ(bound.clicked, (std::vector<std::int16_t>{1, 1}));
+  EXPECT_THROW(bound.cells[2], std::out_of_range);
 }
 
 }  // namespace

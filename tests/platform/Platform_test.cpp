@@ -126,7 +126,9 @@ TEST(ClockRandomSource, ReseedsWithinOneClockReadingGiveFreshValuesOverAllNineCe
       random.reseedFromClock();
       const float r = random.next();
       // In [0, 1) and made of 24 bits, so that the float holds it exactly and never rounds up to 1.
-      ASSERT_TRUE(r >= 0.0f && r < 1.0f && r * 16777216.0f == std::floor(r * 16777216.0f)) << r;
+      ASSERT_GE(r, 0.0f);
+      ASSERT_LT(r, 1.0f);
+      ASSERT_EQ(r * 16777216.0f, std::floor(r * 16777216.0f)) << r << " has more than 24 bits";
       values.insert(r);
       ++cells[static_cast<std::size_t>(std::floor(r * 9.0f))];
     }

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "core/BoardLines.h"
-#include "screens/Images.h"
 #include "screens/Layouts.h"
 
 namespace ttt::test {
@@ -57,7 +56,8 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
         const ControlLayout& square = find(*form, "S(" + std::to_string(i) + ")");
         const bool struck = n > 8 && std::ranges::count(board->cells, i) == 1;
         EXPECT_EQ(touches(drawn.line, square.rect), struck) << drawn.name << square.name;
-        EXPECT_TRUE(square.container == "Frame2" && drawn.container == "Frame2");
+        EXPECT_EQ(square.container, "Frame2") << square.name;
+        EXPECT_EQ(drawn.container, "Frame2") << drawn.name;
         EXPECT_TRUE(n <= 8 || &drawn < &square) << "a strike shows over the marks it crosses";
       }
       for (int grid = 1; n > 8 && grid <= 8; ++grid) {  // a strike is over the grid in Form1 only
@@ -65,17 +65,6 @@ TEST(Layouts, ControlsHaveTheirKindsFocusOrderAndBoardGeometry) {
       }
     }
   }
-}
-
-TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
-  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32},
-                                   {lightBulbIcon(32), 32},
-                                   {lightBulbIcon(16), 16},
-                                   {handCursor(), 32}}) {
-    EXPECT_TRUE(icon.width == side && icon.height == side && icon.rgba.size() == 4u * side * side);
-  }
-  EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));
-  for (std::size_t x = 0; x <= 5; ++x) EXPECT_EQ(handCursor().rgba.at(x * 4 + 3), x < 5 ? 0 : 255);
 }
 
 }  // namespace

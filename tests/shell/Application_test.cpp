@@ -19,7 +19,7 @@ using Texts = std::vector<std::string>;
 const ShownMessage kContactBox{
     "Send Your Comments And Suggestions\r\n\r\n    orvane@orvane.example\r\n\r\n"
     "  http://www.orvane.example",
-    64, "CONTACT !"};
+    kStyleInformation, "CONTACT !"};
 
 class ApplicationTest : public ::testing::Test {
  protected:
@@ -32,28 +32,28 @@ class ApplicationTest : public ::testing::Test {
 TEST_F(ApplicationTest, TheGamesReplaceTheMenuEveryWayBackLeadsToItAndItsExitEndsTheProgram) {
   EXPECT_EQ(windows.events, Texts{"shown Form3"});
   EXPECT_TRUE(fakes.inputBox.prompts.empty());
-  app.menu().click("Command2");
+  app.menu().control("Command2").click();
   EXPECT_EQ(windows.events.at(1), "unloaded Form3");  // the menu goes before the names are asked
   EXPECT_EQ(windows.onScreen, Texts{"Form1"});
   Form1* const twoPlayer = &app.twoPlayer();
-  twoPlayer->click("Command2");
+  twoPlayer->control("Command2").click();
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
-  app.menu().click("Command2");
+  app.menu().control("Command2").click();
   EXPECT_EQ(fakes.inputBox.prompts.size(), 4u);
   EXPECT_EQ(&app.twoPlayer(), twoPlayer);
   twoPlayer->requestClose();
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
-  app.menu().click("Command1");
+  app.menu().control("Command1").click();
   EXPECT_EQ(windows.onScreen, Texts{"Form2"});
   app.singlePlayer().requestClose();
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
-  app.menu().click("Command1");
-  app.singlePlayer().click("Command2");
+  app.menu().control("Command1").click();
+  app.singlePlayer().control("Command2").click();
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
   EXPECT_TRUE(fakes.messageBox.shown.empty());
   // "&EXIT" closes the menu before the contact box; then no window is open and the program ends.
   fakes.messageBox.whileOpen = [&](const ShownMessage&) { EXPECT_FALSE(app.anyWindowOpen()); };
-  app.menu().click("Command3");
+  app.menu().control("Command3").click();
   EXPECT_EQ(fakes.messageBox.shown, std::vector<ShownMessage>{kContactBox});
   EXPECT_FALSE(app.anyWindowOpen());
 }

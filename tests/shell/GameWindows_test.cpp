@@ -26,12 +26,12 @@ TEST(GameWindows, NewGameUnlocksClearsRestartsAndHidesEveryStrikeLineInTheWindow
       {&app.singlePlayer(), "turn", "X", {"LBLNUM", "Timer1=1", "Timer4=1"}}};
   for (const auto& [form, sideLabel, opens, countersAndTimers] : games) {
     form->show();
-    for (int i = 0; i < kCellCount; ++i) form->control("S", i).setCaption("X");
+    for (int i = 0; i < kCellCount; ++i) form->controlArray("S", 9)[i].setCaption("X");
     form->control(sideLabel).setCaption("");
     if (sideLabel == "turn") form->control("LBLNUM").setCaption("11");
     form->tick();  // every line at once: all eight struck, then announced
     windows.events.clear();
-    form->click("Command1");
+    form->control("Command1").click();
     Texts order = {"Frame2", sideLabel};
     for (int i = 0; i < kCellCount; ++i) order.push_back("S(" + std::to_string(i) + ")");
     order.insert(order.end(), countersAndTimers.begin(), countersAndTimers.end());
@@ -40,7 +40,8 @@ TEST(GameWindows, NewGameUnlocksClearsRestartsAndHidesEveryStrikeLineInTheWindow
     for (std::string& step : order) step = form->name() + " " + step;
     EXPECT_EQ(windows.events, order);  // each control and timer changed once, in this order
     for (int n = 9; n <= 16; ++n) EXPECT_FALSE(form->control("Line" + std::to_string(n)).visible());
-    EXPECT_TRUE(form->control("Frame2").enabled() && form->cells() == Cells{});
+    EXPECT_TRUE(form->control("Frame2").enabled());
+    EXPECT_EQ(form->cells(), Cells{});
     EXPECT_FALSE(form->flags().anySet());
     EXPECT_EQ(form->control(sideLabel).caption(), opens);
   }

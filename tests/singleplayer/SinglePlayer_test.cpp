@@ -28,7 +28,7 @@ Cells board(std::string_view text) {
 // The smallest random value that names the cell, in single precision.
 float drawForCell(int cell) { return static_cast<float>(cell) / 9.0f; }
 
-ShownMessage result(const char* message) { return {message, 48, "Tic Tac Toe !"}; }
+ShownMessage result(const char* message) { return {message, kStyleExclamation, "Tic Tac Toe !"}; }
 
 TEST(ComputerReply, RulesGoInListOrderAndRandomDrawsTakeOnlyEmptyCells) {
   const std::pair<const char*, std::optional<int>> cases[] = {
@@ -83,10 +83,11 @@ class SinglePlayer : public ::testing::Test, public Navigator {
   }
   void setBoard(std::string_view text, const char* moveCounter = "1") {
     int index = 0;
-    for (const std::string& cell : board(text)) form.control("S", index++).setCaption(cell);
+    for (const std::string& cell : board(text))
+      form.controlArray("S", kCellCount)[index++].setCaption(cell);
     form.control("LBLNUM").setCaption(moveCounter);
   }
-  void clickCell(int index) { form.click("S(" + std::to_string(index) + ")"); }
+  void clickCell(int index) { form.control("S(" + std::to_string(index) + ")").click(); }
   void userWins() {  // the third "X" completes the top row, found and announced on the tick
     setBoard("XX.OO....", "5");
     clickCell(2);
@@ -151,12 +152,12 @@ TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNew
   fakes.messageBox.whileOpen = [&](const ShownMessage&) {
     form.tick();  // what the desktop delivers while the box is open reaches nothing
     clickCell(5);
-    form.click("Command1");
+    form.control("Command1").click();
     whileOpen.push_back(state());
   };
   for (int game = 0; game < 2; ++game) {
     userWins();
-    form.click("Command1");
+    form.control("Command1").click();
   }
   setBoard(".X.OO...X", "5");  // the third "X" leaves O's middle row open
   clickCell(6);
@@ -168,10 +169,11 @@ TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNew
   EXPECT_EQ(whileOpen, (std::vector<std::string>{"XXXOO.... O 0000 0-0", "XXXOO.... O 0000 1-0",
                                                  ".X.OOOX.X X 0000 2-0"}));
   EXPECT_EQ(state(), ".X.OOOX.X  0000 2-1");
-  form.click("Command1");
-  EXPECT_TRUE(form.control("Frame2").enabled() && !form.control("Line10").visible());
+  form.control("Command1").click();
+  EXPECT_TRUE(form.control("Frame2").enabled());
+  EXPECT_FALSE(form.control("Line10").visible());
   clickCell(4);
-  form.click("Command1");  // before the reply ticks: no reply comes
+  form.control("Command1").click();  // before the reply ticks: no reply comes
   form.tick();
   EXPECT_EQ(state() + " " + caption("LBLNUM") + " " + caption("Label6"),
             "......... X 1001 2-1 1 ALICE");
@@ -212,7 +214,7 @@ TEST_F(SinglePlayer, TheCloseBoxAndExitReturnToTheMenuAndReopeningStartsAfresh) 
   EXPECT_EQ(caption("Label6"), "   ");  // only an empty name is replaced
   form.tick();  // the last opening's result is neither announced nor counted again
   EXPECT_EQ(state(), "......... X 1001 0-0");
-  form.click("Command2");
+  form.control("Command2").click();
   EXPECT_FALSE(form.isLoaded());
   EXPECT_EQ(menuWhileLoaded, (std::vector<bool>{true, true, true}));  // by button, by close
 }
@@ -231,7 +233,7 @@ TEST_F(SinglePlayer, TwentyThousandRandomGamesKeepTheRules) {
   for (int step = 0; step < 2'000'000 && games < 20000 && !HasFailure(); ++step) {
     const int roll = std::uniform_int_distribution<int>(0, 99)(user);
     if (roll < 2 || (caption("turn").empty() && roll < 50)) {
-      form.click("Command1");
+      form.control("Command1").click();
       announcedThisGame = 0;
     } else if (roll < 45) {
       clickCell(roll % kCellCount);
@@ -249,7 +251,9 @@ TEST_F(SinglePlayer, TwentyThousandRandomGamesKeepTheRules) {
     }
   }
   EXPECT_EQ(games, 20000);
-  EXPECT_TRUE(wins > 0 && losses > 0 && games - wins - losses > 0);
+  EXPECT_GT(wins, 0);
+  EXPECT_GT(losses, 0);
+  EXPECT_GT(games - wins - losses, 0) << "ties";
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class TwoPlayerTest : public ::testing::Test, public Navigator {
   // Clicks the cells in turn, with one tick after each click.
   void play(const std::vector<int>& cells) {
     for (int cell : cells) {
-      form.click("S(" + std::to_string(cell) + ")");
+      form.control("S(" + std::to_string(cell) + ")").click();
       form.tick();
     }
   }
@@ -58,18 +58,19 @@ TEST_F(TwoPlayerTest, AWinningMarkIsStruckAndLockedBeforeItIsAnnouncedOnceAndThe
   EXPECT_EQ(caption("summa"), "X");
   play({3, 1, 5, 2, 0, 6, 8, 7});
   const std::uint64_t beforeRefusedClick = form.revision();
-  form.click("S(7)");
+  form.control("S(7)").click();
   EXPECT_EQ(form.revision(), beforeRefusedClick);
-  form.click("S(4)");  // completes two lines, found by the next tick, not by the click
+  form.control("S(4)").click();  // completes two lines, found by the next tick, not by the click
   fakes.messageBox.whileOpen = [&](const ShownMessage&) {  // struck and locked, nothing runs
-    EXPECT_TRUE(strikeLinesShown() == (Texts{"Line10", "Line15"}) && !enabled("Frame2"));
+    EXPECT_EQ(strikeLinesShown(), (Texts{"Line10", "Line15"}));
+    EXPECT_FALSE(enabled("Frame2"));
     EXPECT_FALSE(form.hasRunningTimer());
   };
   for (int i = 0; i < 3; ++i) form.tick();
   EXPECT_EQ(fakes.messageBox.shown,
-            (std::vector<ShownMessage>{{"ANN Won The Game !", 48, "ANN WON !"}}));
-  form.click("Label3");  // the links lie outside the locked board
-  form.click("Label5");
+            (std::vector<ShownMessage>{{"ANN Won The Game !", kStyleExclamation, "ANN WON !"}}));
+  form.control("Label3").click();  // the links lie outside the locked board
+  form.control("Label5").click();
   EXPECT_EQ(fakes.launcher.opened, (std::vector<std::string>{"http://www.orvane.example/games/",
                                                              "mailto:orvane@orvane.example"}));
 }
@@ -78,21 +79,26 @@ TEST_F(TwoPlayerTest, ClicksOnADecidedBoardAreRefusedAndNewGameResetsItInOrderWi
   open();
   play({0, 3, 1, 4, 8, 5});  // "O" takes the middle row, leaving "X" to move
   play({2, 6, 7});           // refused: the game is decided
-  form.click("Command1");
-  EXPECT_TRUE(form.cells() == Cells{} && strikeLinesShown().empty() && enabled("Frame2"));
+  form.control("Command1").click();
+  EXPECT_EQ(form.cells(), Cells{});
+  EXPECT_TRUE(strikeLinesShown().empty());
+  EXPECT_TRUE(enabled("Frame2"));
   EXPECT_EQ(caption("summa"), "O");
   play({4, 0});
-  form.click("Command1");  // mid-game
+  form.control("Command1").click();  // mid-game
   EXPECT_EQ(form.cells(), Cells{});
   EXPECT_EQ(caption("summa"), "O");
   play({0, 3, 1, 4, 2});
-  form.click("Command1");
+  form.control("Command1").click();
   play({0, 1, 2, 4, 3, 5, 7, 6, 8});  // O X O / O X X / X O O
-  EXPECT_TRUE(form.flags().TIE == kTrue && !enabled("Frame2") && !form.hasRunningTimer());
-  EXPECT_EQ(fakes.messageBox.shown,
-            (std::vector<ShownMessage>{{"BOB Won The Game !", 48, "BOB WON !"},
-                                       {"BOB Won The Game !", 48, "BOB WON !"},
-                                       {"There is No Winner ! Tie !", 48, "TIE !"}}));
+  EXPECT_EQ(form.flags().TIE, kTrue);
+  EXPECT_FALSE(enabled("Frame2"));
+  EXPECT_FALSE(form.hasRunningTimer());
+  EXPECT_EQ(
+      fakes.messageBox.shown,
+      (std::vector<ShownMessage>{{"BOB Won The Game !", kStyleExclamation, "BOB WON !"},
+                                 {"BOB Won The Game !", kStyleExclamation, "BOB WON !"},
+                                 {"There is No Winner ! Tie !", kStyleExclamation, "TIE !"}}));
 }
 
 TEST_F(TwoPlayerTest, OnlyAnEmptyNameGetsTheDefaultAndEveryNameIsShownAsEntered) {
@@ -104,16 +110,17 @@ TEST_F(TwoPlayerTest, OnlyAnEmptyNameGetsTheDefaultAndEveryNameIsShownAsEntered)
     EXPECT_EQ(caption("Label2"), labels[i]);
     EXPECT_EQ(caption("Label6"), labels[i + 1]);
     play({0, 3, 1, 4, 2});
-    EXPECT_EQ(fakes.messageBox.shown.back(),
-              (ShownMessage{labels[i] + " Won The Game !", 48, labels[i] + " WON !"}));
-    form.click("Command2");
+    EXPECT_EQ(
+        fakes.messageBox.shown.back(),
+        (ShownMessage{labels[i] + " Won The Game !", kStyleExclamation, labels[i] + " WON !"}));
+    form.control("Command2").click();
   }
 }
 
 TEST_F(TwoPlayerTest, ExitAndTheCloseBoxShowTheMenuFirstAndReopeningStartsAfresh) {
   open();
   play({0, 3, 1, 4, 8, 5});  // the flag of this game outlives the window
-  form.click("Command2");
+  form.control("Command2").click();
   EXPECT_EQ(lastEvents(2), (Texts{"menu", "unloaded Form1"}));
   open("CAT", "DOG");
   EXPECT_EQ(fakes.inputBox.prompts.size(), 4u);

@@ -1,5 +1,5 @@
 // The Win32 backend on real windows, under Wine on a private X server: sizes, borders, owners,
-// keyboard, clicks, drawing, the timer pump and the dialogs.
+// keyboard, clicks, drawing, the tick timer and the dialogs.
 #include <gtest/gtest.h>
 
 #include "win32/WinApi.h"
@@ -18,10 +18,8 @@
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
 #include "win32/DpiFunctions.h"
-#include "win32/TimerPump.h"
 #include "win32/WideText.h"
-#include "win32/Win32InputBox.h"
-#include "win32/Win32MessageBox.h"
+#include "win32/Win32Dialogs.h"
 #include "win32/Win32Windows.h"
 #include "win32/WindowView.h"
 
@@ -111,14 +109,13 @@ class Win32WindowsTest : public testing::Test {
   HWND openTwoPlayer() {
     app.start();
     pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); });
-    app.menu().click("Command2");
+    app.menu().control("Command2").click();
     pumpUntil([this] { return shown(L"TWO PLAYER !"); });
     return window(L"TWO PLAYER !");
   }
 
   FakeServices fakes;
-  TimerPump pump;
-  Win32Windows windows{pump};
+  Win32Windows windows;
   Application app{fakes.services, windows};
 };
 
@@ -174,7 +171,7 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   const HWND two = openTwoPlayer();
   const HWND frame = FindWindowExW(two, nullptr, kFrameClass, nullptr);
   ASSERT_NE(frame, nullptr);
-  ASSERT_TRUE(pumpUntil([this] { return pump.sleeping(); })) << "the idle window keeps ticking";
+  ASSERT_TRUE(pumpUntil([this] { return windows.sleeping(); })) << "the idle window keeps ticking";
   // S(0) has the inactive border's colour, S(1) the window's button face.
   EXPECT_EQ(pixelAt(frame, 48 + 30, 32 + 30), GetSysColor(COLOR_INACTIVEBORDER));
   EXPECT_EQ(pixelAt(frame, 104 + 30, 32 + 30), GetSysColor(COLOR_BTNFACE));
@@ -190,10 +187,10 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   form.control("Frame2").setEnabled(true);
   mouseClick(frame, 120, 96);
   EXPECT_EQ(form.control("S(4)").caption(), "X");
-  form.click("Command1");  // a new game, O to move
+  form.control("Command1").click();  // a new game, O to move
 
   click(frame, 36, 48);  // inside the top left square, outside its label
-  for (int cell = 0; cell < 9; ++cell) EXPECT_EQ(form.control("S", cell).caption(), "");
+  for (int cell = 0; cell < 9; ++cell) EXPECT_EQ(form.controlArray("S", 9)[cell].caption(), "");
   // O on 3, 4 and 5 (the middle row), X on 0 and 1.
   for (const auto& [x, y] : {std::pair{64, 96}, {64, 48}, {120, 96}, {120, 48}, {184, 96}}) {
     click(frame, x, y);
@@ -209,7 +206,7 @@ TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsUntilTheLockedFrameBlocksTh
   EXPECT_EQ(pixelAt(frame, 88, 96), RGB(255, 255, 0));
   EXPECT_EQ(pixelAt(frame, 60, 96), RGB(255, 255, 0));
   EXPECT_EQ(pixelAt(frame, 0, 0), border);
-  EXPECT_TRUE(pumpUntil([this] { return pump.sleeping(); }));
+  EXPECT_TRUE(pumpUntil([this] { return windows.sleeping(); }));
 }
 
 TEST_F(Win32WindowsTest, LinksShowTheHandTheirTextAsTooltipAndOpenOnClick) {

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <vector>
 
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "screens/Shapes.h"
+#include "art/Shapes.h"
 
 #include <algorithm>
 #include <cmath>

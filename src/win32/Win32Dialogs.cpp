@@ -1,8 +1,9 @@
-#include "win32/Win32InputBox.h"
+#include "win32/Win32Dialogs.h"
 
 #include <cstddef>
 
 #include "win32/DialogTemplate.h"
+#include "win32/MessageText.h"
 #include "win32/NameEdit.h"
 #include "win32/WideText.h"
 
@@ -52,6 +53,14 @@ std::string Win32InputBox::ask(const std::string& prompt) {
       DialogBoxIndirectParamW(GetModuleHandleW(nullptr), box.get(), owner_ ? owner_() : nullptr,
                               &inputBoxProc, reinterpret_cast<LPARAM>(&answer));
   return result == IDOK ? toUtf8(answer) : std::string();
+}
+
+void Win32MessageBox::show(const std::string& prompt, int style, const std::string& title) {
+  // Only the icon is taken from the style: every box of the program has one OK button.
+  const UINT icon = static_cast<UINT>(style) & MB_ICONMASK;
+  const HWND owner = owner_ ? owner_() : nullptr;
+  MessageBoxW(owner, breakLongRuns(toWide(prompt), owner).c_str(), toWide(title).c_str(),
+              MB_OK | icon);
 }
 
 }  // namespace ttt

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "screens/Images.h"
-#include "screens/Shapes.h"
+#include "art/Images.h"
+#include "art/Shapes.h"
 
 namespace ttt {
 

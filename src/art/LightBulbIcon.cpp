@@ -2,9 +2,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "screens/Canvas.h"
-#include "screens/Images.h"
-#include "screens/Shapes.h"
+#include "art/Canvas.h"
+#include "art/Images.h"
+#include "art/Shapes.h"
 
 namespace ttt {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "screens/Images.h"
+#include "art/Images.h"
 
 namespace ttt {
 

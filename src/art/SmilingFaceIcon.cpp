@@ -1,6 +1,6 @@
-#include "screens/Canvas.h"
-#include "screens/Images.h"
-#include "screens/Shapes.h"
+#include "art/Canvas.h"
+#include "art/Images.h"
+#include "art/Shapes.h"
 
 namespace ttt {
 
