@@ -13,7 +13,7 @@ class FormObserver {
   virtual ~FormObserver() = default;
   // The form is loaded and is to be on screen (again, or raised if it already is).
   virtual void formShown(Form& form) = 0;
-  // The form's close went ahead: its window goes and its controls are about to be destroyed.
+  // The form's close went ahead: its window goes off screen and no longer shows its controls.
   virtual void formUnloaded(Form& form) = 0;
   virtual void controlChanged(Form& form, const Control& control) = 0;
   virtual void timerChanged(Form& form, const Timer& timer) = 0;

@@ -198,9 +198,14 @@ TEST_F(FormTest, MembersFailAtConstructionNamingWhatTheLayoutLacksAndKeepTheirCo
   cell.click();  // nothing to run it on
   for (int load = 0; load < 2; ++load) {
     bound.show();
-    EXPECT_EQ(cell.caption(), "?");  // back at its load value
+    // Back at their load values.
+    EXPECT_EQ(cell.caption(), "?");
+    EXPECT_TRUE(cell.visible());
+    EXPECT_TRUE(cell.enabled());
     EXPECT_EQ(bound.Timer2.interval(), 1);
     cell.setCaption("X");
+    cell.setVisible(false);
+    cell.setEnabled(false);
     bound.Timer2.setInterval(kStopped);
     bound.Timer2.setInterval(kEveryTick);
     bound.cells[1].click();
