@@ -2,6 +2,7 @@
 # desktop entry, the AppStream file and the package. The version is the project's.
 set(TTT_PROGRAM_NAME orvane-tictactoe)
 set(TTT_DISPLAY_NAME "Orvane's Tic Tac Toe")
+set(TTT_PUBLISHER Orvane)  # the company of the Windows program and its installers
 set(TTT_APPLICATION_ID example.orvane.TicTacToe)
 # FLTK cuts a window class at its first punctuation mark, so the reverse-DNS id cannot be the
 # class; the project name, which has none, is.

@@ -1,11 +1,24 @@
-# The Windows program, cross-built with MinGW-w64 (cmake/mingw-w64-x86_64.cmake): the Win32
-# backend in src/win32/ over the same game layers, one static .exe with its resources, and a
-# zip of it. Test programs run under Wine, in one prefix kept in the build folder.
+# The Windows program, cross-built with MinGW-w64 for x64 (cmake/mingw-w64-x86_64.cmake) or
+# x86 (cmake/mingw-w64-i686.cmake): the Win32 backend in src/win32/ over the same game layers,
+# one static .exe with its resources, and a zip of it. Test programs run under Wine, in one
+# prefix kept in the build folder: a 64-bit one for x64, and for x86 a 32-bit one, as on a
+# 32-bit Windows.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(TTT_WINDOWS_ARCH x86)           # as Windows and its installers name it
+  set(TTT_MANIFEST_ARCH x86)          # as an application manifest names it
+  set(TTT_WINE_ARCH win32)
+else()
+  set(TTT_WINDOWS_ARCH x64)
+  set(TTT_MANIFEST_ARCH amd64)
+  set(TTT_WINE_ARCH win64)
+endif()
 set(TTT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+# with-wine.sh with its prefix: the start of every command that runs a program under Wine.
+set(TTT_WINE env TTT_WINE_ARCH=${TTT_WINE_ARCH} ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh
+    ${TTT_WINE_PREFIX})
 # Each test program runs with a Wine server of its own: a server shared by programs that come
 # and go at once can be shutting down just as the next one connects to it.
-set(CMAKE_CROSSCOMPILING_EMULATOR env TTT_WINE_OWN_SERVER=1
-    ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${TTT_WINE_PREFIX})
+set(CMAKE_CROSSCOMPILING_EMULATOR env TTT_WINE_OWN_SERVER=1 ${TTT_WINE})
 # Listing the tests runs them under Wine: do it when CTest runs, not at every build.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
@@ -56,10 +69,11 @@ function(ttt_host_program name)
 endfunction()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 
-# The Win32 backend and the program.
+# The Win32 backend and the program, on the API of Windows 7: the headers declare nothing newer,
+# and what newer systems add is looked up at run time (src/win32/DpiFunctions.h).
 ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_art ttt_platform)
 target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
-                           _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+                           _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32 oleaut32 oleacc)
 
 # Its resources: the light bulb icon rendered from the windows' own drawing, the version from
@@ -88,9 +102,11 @@ target_link_options(orvane-tictactoe PRIVATE -municode -s)
 # The zip to hand out: the program and a short readme, with Windows line ends.
 find_program(TTT_ZIP zip REQUIRED)
 configure_file(${resources}/README.txt.in ${generated}/README.txt @ONLY NEWLINE_STYLE WIN32)
-set(TTT_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/orvane-tictactoe-${PROJECT_VERSION}-windows-x64.zip)
+set(TTT_WINDOWS_ZIP
+    ${CMAKE_BINARY_DIR}/orvane-tictactoe-${PROJECT_VERSION}-windows-${TTT_WINDOWS_ARCH}.zip)
 add_custom_command(OUTPUT ${TTT_WINDOWS_ZIP}
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TTT_WINDOWS_ZIP}
   COMMAND ${TTT_ZIP} -q -j -X ${TTT_WINDOWS_ZIP} $<TARGET_FILE:orvane-tictactoe> ${generated}/README.txt
   DEPENDS orvane-tictactoe ${generated}/README.txt VERBATIM)
 add_custom_target(windows-zip ALL DEPENDS ${TTT_WINDOWS_ZIP})
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)

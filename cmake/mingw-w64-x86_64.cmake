@@ -1,19 +1,3 @@
-# Cross-builds the Windows program with Debian's MinGW-w64 (the posix thread model, whose
-# C++ library has std::thread and std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
+# The 64-bit Windows program (x64), cross-built with MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(TTT_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TTT_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TTT_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TTT_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TTT_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# One self-contained program: the C and C++ runtimes and winpthreads linked in, so that it
-# needs no DLL beyond those every Windows has.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+include(${CMAKE_CURRENT_LIST_DIR}/MingwW64Toolchain.cmake)

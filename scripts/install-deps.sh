@@ -39,10 +39,13 @@ test_packages=(
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page
   lintian             # checks the Debian package
-  g++-mingw-w64-x86-64-posix  # cross-builds the Windows program
-  googletest          # GoogleTest's sources, built with that compiler for the Windows tests
-  wine64              # runs the Windows program and its tests
-  zip                 # packs the Windows program
+  g++-mingw-w64-x86-64-posix  # cross-builds the 64-bit Windows program
+  g++-mingw-w64-i686-posix    # cross-builds the 32-bit Windows program
+  googletest          # GoogleTest's sources, built with those compilers for the Windows tests
+  wine64              # runs the 64-bit Windows program and its tests
+  wine32:i386         # runs the 32-bit one, as on a 32-bit Windows (needs the i386 architecture)
+  zip                 # packs the Windows programs
+  wixl                # builds their installers (.msi)
 )
 case "${1:-}" in
   --play) ;;
@@ -72,5 +75,12 @@ fi
 
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# Packages of another architecture come once dpkg knows it; adding it again changes nothing.
+for package in "${missing[@]}"; do
+  if [[ $package == *:i386 ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "install-deps: enabling the i386 architecture for $package"
+    dpkg --add-architecture i386
+  fi
+done
 apt-get update
 apt-get install -y --no-install-recommends "${missing[@]}" </dev/null

@@ -3,12 +3,14 @@
 #  - the Linux program with warnings as errors: the headless suites, the GUI tests, the
 #    end-to-end tests and the install and package checks (each GUI or end-to-end test starts
 #    an X server of its own);
-#  - the Windows program, cross-built with MinGW-w64: its suites and walks under Wine;
+#  - the Windows programs, 64-bit and 32-bit, cross-built with MinGW-w64, with their zips and
+#    installers: their suites, walks and installs under Wine (64-bit, and 32-bit Wine);
 #  - the Linux program again with AddressSanitizer and UndefinedBehaviorSanitizer: every test
 #    once more, then 20 s of seeded random input (scripts/soak.sh).
-# The exit status is 0 only when all of it passes. The builds use the dev, windows and asan
-# presets (CMakePresets.json), which put them in build/dev/, build/windows/ and build/asan/
-# and give each test run its settings (the sanitizers' options among them).
+# The exit status is 0 only when all of it passes. The builds use the dev, windows, windows32
+# and asan presets (CMakePresets.json), which put them in build/dev/, build/windows/,
+# build/windows32/ and build/asan/ and give each test run its settings (the sanitizers'
+# options among them).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -30,6 +32,7 @@ build_and_test() {
 
 build_and_test dev
 build_and_test windows
+build_and_test windows32
 build_and_test asan
 as_owner env TTT_BUILD_DIR="$root/build/asan" bash "$root/scripts/soak.sh" 20 1 || status=1
 exit "$status"

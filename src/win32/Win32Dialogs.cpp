@@ -3,6 +3,8 @@
 #include <cstddef>
 
 #include "win32/DialogTemplate.h"
+#include "win32/MessageText.h"
+#include "win32/NameEdit.h"
 #include "win32/WideText.h"
 
 namespace ttt {
@@ -15,6 +17,7 @@ constexpr WORD kTextId = 101;
 INT_PTR CALLBACK inputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    NameEdit::limit(GetDlgItem(dialog, kTextId));
     return TRUE;  // the focus goes to the edit field, the first control that takes it
   }
   if (message != WM_COMMAND) return FALSE;
@@ -55,7 +58,8 @@ std::string Win32InputBox::ask(const std::string& prompt) {
 void Win32MessageBox::show(const std::string& prompt, int style, const std::string& title) {
   // Only the icon is taken from the style: every box of the program has one OK button.
   const UINT icon = static_cast<UINT>(style) & MB_ICONMASK;
-  MessageBoxW(owner_ ? owner_() : nullptr, toWide(prompt).c_str(), toWide(title).c_str(),
+  const HWND owner = owner_ ? owner_() : nullptr;
+  MessageBoxW(owner, breakLongRuns(toWide(prompt), owner).c_str(), toWide(title).c_str(),
               MB_OK | icon);
 }
 

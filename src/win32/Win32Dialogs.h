@@ -25,7 +25,8 @@ class Win32InputBox : public InputBox {
 };
 
 // The platform's message box, owned by the window that shows it and modal to it. The
-// program's styles are the platform's own flags: 48 the exclamation icon, 64 information.
+// program's styles are the platform's own flags: 48 the exclamation icon, 64 information. A
+// word too long for a line is broken (see breakLongRuns), so the box fits the screen.
 class Win32MessageBox : public MessageBox {
  public:
   explicit Win32MessageBox(std::function<HWND()> owner) : owner_(std::move(owner)) {}

@@ -10,6 +10,7 @@
 #include "forms/Form.h"
 #include "screens/AccessibleText.h"
 #include "win32/CellKeyInput.h"
+#include "win32/DpiFunctions.h"
 #include "win32/WideText.h"
 #include "win32/WindowAccessibility.h"
 #include "win32/WindowGeometry.h"
@@ -54,7 +55,7 @@ WindowView::WindowView(Form& form, HWND owner) : form_(form) {
   if (window_ == nullptr) return;
   links_ = std::make_unique<LinkLabels>(window_);
   buildItems();
-  applyDpi(GetDpiForWindow(window_));
+  applyDpi(DpiFunctions::system().windowDpi(window_));
   accessibility_ = std::make_unique<WindowAccessibility>(
       window_, items_, [this](const ControlItem& label) { clickLabel(label); });
   const bool face = layout.icon == WindowIcon::SmilingFace;
@@ -116,7 +117,7 @@ void WindowView::applyDpi(UINT dpi) {
     if (item->layout.link) links_->update(*item);
   }
   RECT frame{0, 0, placed.clientWidth, placed.clientHeight};
-  AdjustWindowRectExForDpi(&frame, windowStyle(), FALSE, windowExStyle(form_.layout()), dpi);
+  DpiFunctions::system().adjustWindowRect(frame, windowStyle(), windowExStyle(form_.layout()), dpi);
   SetWindowPos(window_, nullptr, 0, 0, width(frame), height(frame),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);

@@ -34,15 +34,22 @@ long=$(printf 'w%.0s' $(seq 255))
 play 0 3 1 4 2
 box=$(wait_window "$long WON !") || exit 1
 close_only "$box"
-read -r X Y WIDTH HEIGHT < <(xdotool getwindowgeometry --shell "$box" |
-  awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ { printf "%s ", $2 }')
+geometry() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/ { printf "%s ", $2 }'; }
+read -r X Y WIDTH HEIGHT < <(geometry "$box")
 screen=($(xdotool getdisplaygeometry))
 ((X >= 0 && Y >= 0 && X + WIDTH <= screen[0] && Y + HEIGHT <= screen[1])) || fail "the box is off screen"
-((2 * X + WIDTH - screen[0] <= 4 && screen[0] - 2 * X - WIDTH <= 4)) || fail "the box is not centred across"
-((2 * Y + HEIGHT - screen[1] <= 4 && screen[1] - 2 * Y - HEIGHT <= 4)) || fail "the box is not centred down"
-# Its "OK" button, the one thing drawn in the bottom right corner.
-[ "$(mask "$box" $((WIDTH - $(px 110))) $((HEIGHT - $(px 33))) "$(px 90)" "$(px 23)" | tr -cd '#' | wc -c)" -gt 50 ] ||
-  fail "no button"
+# Twice the point the box is centred on, and the left of its "OK" button, the one thing drawn
+# at its bottom: the program's own box is centred on the screen with the button at the right;
+# with TTT_BOX_ON_OWNER=1 (Windows' message box) on the game window, the button in the middle.
+if [ "${TTT_BOX_ON_OWNER:-}" = 1 ]; then
+  read -r OX OY OWIDTH OHEIGHT < <(geometry "$WINDOW")
+  centre=($((2 * OX + OWIDTH)) $((2 * OY + OHEIGHT))) button=$((WIDTH / 2 - $(px 45)))
+else
+  centre=("${screen[0]}" "${screen[1]}") button=$((WIDTH - $(px 110)))
+fi
+((2 * X + WIDTH - centre[0] <= 4 && centre[0] - 2 * X - WIDTH <= 4)) || fail "the box is not centred across"
+((2 * Y + HEIGHT - centre[1] <= 4 && centre[1] - 2 * Y - HEIGHT <= 4)) || fail "the box is not centred down"
+[ "$(mask "$box" "$button" $((HEIGHT - $(px 33))) "$(px 90)" "$(px 23)" | tr -cd '#' | wc -c)" -gt 50 ] || fail "no button"
 dismiss "$long WON !"
 
 # A new game opens with O, whose name stopped at the line break.

@@ -2,10 +2,16 @@
 # with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
 # PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
 # prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
-# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix (hard links,
-# so it costs no room), with a Wine server of its own: Wine binds a server's desktop to the X
-# display of its first program, so programs on different displays must not share one. The
-# copy is set to TTT_WINE_DPI dots per inch when that is given (96 otherwise).
+# It is a 64-bit Windows, or with TTT_WINE_ARCH=win32 a 32-bit one (Debian's wine32).
+# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix, with a Wine
+# server of its own: Wine binds a server's desktop to the X display of its first program, so
+# programs on different displays must not share one. The copy links the prefix's files, so it
+# costs no room, except the registry, which Wine rewrites in place and which is copied, so
+# that nothing a program sets reaches the prefix or the next program. The copy is set to
+# TTT_WINE_DPI dots per inch (96 when not given) and to the Windows version TTT_WINE_VERSION
+# (win10 when not given, where this Wine would say Windows 7; win7, win81, ...). In place of
+# the program, "--script SCRIPT ARGS..." runs a bash script in the copy, with $WINE to run
+# Windows programs there.
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -13,15 +19,20 @@ if [ $# -lt 2 ]; then
 fi
 prefix=$1
 shift
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+case ${TTT_WINE_ARCH:=win64} in
+  win64) wine=$(command -v wine64 || echo /usr/lib/wine/wine64) package=wine64 ;;
+  win32) wine=/usr/lib/wine/wine package=wine32:i386 ;;
+  *) echo "with-wine: TTT_WINE_ARCH is win64 or win32, not $TTT_WINE_ARCH" >&2; exit 2 ;;
+esac
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 if [ ! -x "$wine" ]; then
-  echo "with-wine: Wine is not installed (apt-get install wine64)" >&2
+  echo "with-wine: Wine is not installed (apt-get install $package)" >&2
   exit 1
 fi
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: nothing here needs them, and Wine would offer to download them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEARCH=$TTT_WINE_ARCH WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko: nothing here needs them, and Wine would offer to download them. No menu
+# builder either, which would put the shortcuts of installed programs on this desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 make_prefix() {
   "$wine" wineboot --init >/dev/null 2>&1 || return 1
@@ -62,15 +73,30 @@ if [ "${TTT_WINE_OWN_SERVER:-}" != 1 ]; then
   exec "$wine" "$@"
 fi
 copy=$(mktemp -d "$prefix.run-XXXXXX") || exit 1
-cp -al "$prefix/." "$copy/" || { rm -rf "$copy"; exit 1; }
-# Wine rewrites its registry files in place: each copy gets registry files of its own, or
-# one program's DPI would be every later program's.
-for reg in "$prefix"/*.reg; do
-  cp --remove-destination "$reg" "$copy/${reg##*/}" || { rm -rf "$copy"; exit 1; }
-done
+# The copy's own settings, in one start of Wine's registry tool.
+settings() {
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' \
+    "${TTT_WINE_DPI:-96}"
+  printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "${TTT_WINE_VERSION:-win10}"
+}
+{ cp -al "$prefix/." "$copy/" && rm -f "$copy"/*.reg && cp -p "$prefix"/*.reg "$copy/" &&
+  settings >"$copy/drive_c/settings.reg"; } || { rm -rf "$copy"; exit 1; }
 export WINEPREFIX=$copy
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TTT_WINE_DPI:-96}" /f >/dev/null 2>&1
-"$wine" "$@" &
+# The copy's server stays up until the end (Debian's wineserver would leave with its last
+# client), so that the program never meets the registry tool's server shutting down.
+"$wineserver" -p
+if ! "$wine" reg import 'C:\settings.reg' >/dev/null 2>&1; then
+  echo "with-wine: could not apply the settings to $copy" >&2
+  "$wineserver" -k 2>/dev/null
+  rm -rf "$copy"
+  exit 1
+fi
+if [ "$1" = --script ]; then
+  shift
+  WINE=$wine bash "$@" &
+else
+  "$wine" "$@" &
+fi
 program=$!
 trap 'kill "$program" 2>/dev/null' TERM INT HUP
 wait "$program"

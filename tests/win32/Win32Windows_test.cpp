@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "shell/Form3.h"
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
+#include "win32/DpiFunctions.h"
 #include "win32/WideText.h"
 #include "win32/Win32Dialogs.h"
 #include "win32/Win32Windows.h"
@@ -30,9 +32,9 @@ SIZE clientSize(HWND window) {
   return {client.right, client.bottom};
 }
 
-std::wstring textOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
+std::wstring textOf(HWND window, int longest = 255) {
+  std::wstring text(static_cast<std::size_t>(longest) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), longest + 1)));
   return text;
 }
 
@@ -44,18 +46,23 @@ COLORREF pixelAt(HWND window, int x, int y) {
   return colour;
 }
 
+// The dialog that whenDialogOpens waits for, and what it does with it.
+std::wstring awaitedDialog;
+std::function<void(HWND)> dialogAction;
+
+// A timer procedure, which on 32-bit Windows must use the platform's calling convention.
+void CALLBACK actOnAwaitedDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = FindWindowW(L"#32770", awaitedDialog.c_str());
+  if (dialog == nullptr || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, timer);
+  dialogAction(dialog);
+}
+
 // Runs `act` once the next dialog titled `title` is up, from inside its modal loop.
 void whenDialogOpens(const std::wstring& title, std::function<void(HWND)> act) {
-  static std::wstring wanted;
-  static std::function<void(HWND)> action;
-  wanted = title;
-  action = std::move(act);
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", wanted.c_str());
-    if (dialog == nullptr || !IsWindowVisible(dialog)) return;
-    KillTimer(nullptr, timer);
-    action(dialog);
-  });
+  awaitedDialog = title;
+  dialogAction = std::move(act);
+  SetTimer(nullptr, 0, 20, &actOnAwaitedDialog);
 }
 
 class Win32WindowsTest : public GameWindowsTest {
@@ -88,7 +95,7 @@ TEST_F(Win32WindowsTest, WindowsHaveTheLayoutsSizesFixedBordersAndTaskbarButtons
   app.start();
   ASSERT_TRUE(pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); }));
   const HWND menu = window(L"ORVANE'S TIC TAC TOE !");
-  EXPECT_EQ(GetDpiForWindow(menu), 96u);
+  EXPECT_EQ(DpiFunctions::system().windowDpi(menu), 96u);
   EXPECT_EQ(clientSize(menu).cx, 410);
   EXPECT_EQ(clientSize(menu).cy, 164);
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(menu, GWL_STYLE));
@@ -226,6 +233,57 @@ TEST_F(Win32WindowsTest, TheInputBoxAnswersTheTextOnOkAndNothingOnCancel) {
   EXPECT_EQ(box.ask("ENTER YOUR NAME "), "");
 }
 
+// Puts text on the clipboard, as another program's copy would.
+void copyToClipboard(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(data), text.c_str(), bytes);
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+}
+
+TEST_F(Win32WindowsTest, TheNameStopsAt255CharactersTypedOrPastedAndAPasteAtItsLineBreak) {
+  const HWND owner = openTwoPlayer();
+  Win32InputBox box("Orvane'S Tic Tac Toe !", [owner] { return owner; });
+  const std::wstring face = L"\U0001F600";  // one character, two UTF-16 units
+  std::wstring afterPaste;
+  std::wstring afterTyping;
+  whenDialogOpens(L"Orvane'S Tic Tac Toe !", [&](HWND dialog) {
+    const HWND field = GetDlgItem(dialog, 101);
+    copyToClipboard(std::wstring(100000, L'w'));
+    SendMessageW(field, WM_PASTE, 0, 0);
+    afterPaste = textOf(field, 100000);
+    SendMessageW(field, WM_CHAR, 'x', 1);
+    SendMessageW(field, EM_SETSEL, 0, 1);  // typing over a selection replaces it
+    SendMessageW(field, WM_CHAR, 'y', 1);
+    afterTyping = textOf(field, 100000);
+    SetWindowTextW(field, L"");
+    std::wstring faces;
+    for (int i = 0; i < 300; ++i) faces += face;
+    copyToClipboard(faces);
+    SendMessageW(field, WM_PASTE, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  });
+  std::string faces;
+  for (int i = 0; i < 255; ++i) faces += "\xF0\x9F\x98\x80";
+  EXPECT_EQ(box.ask("ENTER ' PLAYER A ' NAME"), faces);
+  EXPECT_EQ(afterPaste, std::wstring(255, L'w'));
+  EXPECT_EQ(afterTyping, L"y" + std::wstring(254, L'w'));
+
+  whenDialogOpens(L"Orvane'S Tic Tac Toe !", [&](HWND dialog) {
+    const HWND field = GetDlgItem(dialog, 101);
+    SetWindowTextW(field, L"A ");
+    SendMessageW(field, EM_SETSEL, 2, 2);
+    copyToClipboard(L"Bob\r\nthe second line");
+    SendMessageW(field, WM_PASTE, 0, 0);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(box.ask("ENTER ' PLAYER B ' NAME"), "A Bob");
+}
+
 TEST_F(Win32WindowsTest, MessageBoxesShowThePromptLiterallyUnderTheirOwner) {
   const HWND owner = openTwoPlayer();
   Win32MessageBox box([owner] { return owner; });
@@ -239,6 +297,43 @@ TEST_F(Win32WindowsTest, MessageBoxesShowThePromptLiterallyUnderTheirOwner) {
   box.show("A&B Won The Game !", kStyleExclamation, "A&B WON !");
   EXPECT_EQ(text, L"A&B Won The Game !");
   EXPECT_EQ(ownedBy, owner);
+}
+
+TEST_F(Win32WindowsTest, AResultBoxForTheLongestUnbreakableNameFitsTheScreenWithItsButton) {
+  const HWND owner = openTwoPlayer();
+  Win32MessageBox box([owner] { return owner; });
+  const std::string name(255, 'W');
+  RECT dialog{};
+  RECT button{};
+  RECT screen{};
+  std::wstring text;
+  whenDialogOpens(toWide(name + " WON !"), [&](HWND shown) {
+    GetWindowRect(shown, &dialog);
+    GetWindowRect(GetDlgItem(shown, IDOK), &button);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(shown, MONITOR_DEFAULTTONEAREST), &monitor);
+    screen = monitor.rcMonitor;
+    text = textOf(GetDlgItem(shown, 0xFFFF), 1000);
+    PostMessageW(shown, WM_COMMAND, IDOK, 0);
+  });
+  box.show(name + " Won The Game !", kStyleExclamation, name + " WON !");
+  EXPECT_EQ(screen.right - screen.left, 1280);
+  EXPECT_GE(dialog.left, screen.left);
+  EXPECT_LE(dialog.right, screen.right);
+  EXPECT_GE(dialog.top, screen.top);
+  EXPECT_LE(dialog.bottom, screen.bottom);
+  EXPECT_GT(button.right, button.left);
+  EXPECT_GE(button.left, dialog.left);
+  EXPECT_LE(button.right, dialog.right);
+  EXPECT_LE(button.bottom, dialog.bottom);
+  // Every letter of the name is shown, the run broken into lines.
+  std::wstring letters = text;
+  letters.erase(std::remove_if(letters.begin(), letters.end(),
+                               [](wchar_t c) { return c == L'\r' || c == L'\n'; }),
+                letters.end());
+  EXPECT_EQ(letters, toWide(name + " Won The Game !"));
+  EXPECT_NE(text.find(L"\r\n"), std::wstring::npos);
 }
 
 }  // namespace

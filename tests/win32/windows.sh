@@ -14,15 +14,16 @@ size_is() {
   got=$(xdotool getwindowgeometry "$1" | awk '/Geometry:/ { print $2 }')
   [ "$got" = "$want" ] || fail "window $1 is $got, not $want"
 }
-# ink_at WINDOW X Y RRGGBB: the pixel there has that colour.
-ink_at() { [ "$(mask "$1" "$2" "$3" 1 1 "$4")" = "#" ] || fail "no $4 at $2,$3 of window $1"; }
+# ink_at WINDOW X Y RRGGBB: the pixel there has that colour, once the window is drawn.
+has_ink() { [ "$(mask "$1" "$2" "$3" 1 1 "$4")" = "#" ]; }
+ink_at() { wait_until 5 has_ink "$@" || fail "no $4 at $2,$3 of window $1"; }
 
 start_game
 menu=$(wait_window "$MENU") || exit 1
 size_is "$menu" 6150 2460
 # The title's red on the black window, left of the first letter's middle.
-[ "$(mask "$menu" "$(px 120)" "$(px 480)" "$(px 2000)" "$(px 585)" ff0000 | tr -cd '#' | wc -c)" -gt 50 ] ||
-  fail "no red title on the menu"
+red_title() { [ "$(mask "$menu" "$(px 120)" "$(px 480)" "$(px 2000)" "$(px 585)" ff0000 | tr -cd '#' | wc -c)" -gt 50 ]; }
+wait_until 5 red_title || fail "no red title on the menu"
 press "$menu" Escape
 sleep 0.5
 window_id "$MENU" >/dev/null || fail "Escape closed the menu"
