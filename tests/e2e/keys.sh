@@ -5,8 +5,11 @@
 # the buttons: Return then presses the button that had it.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
+RESULT="Tic Tac Toe !"
 # keys WINDOW KEY...: sent as typed, with Num Lock left as it is.
 keys() { local window=$1; shift; xdotool windowfocus --sync "$window" key "$@" || fail "cannot press $*"; }
+# The digit of the row above the letters that places on cell $1 (0 the top left).
+digit_of() { keys "$WINDOW" $(($1 + 1)); }
 
 start_game
 menu=$(wait_window "$MENU") || exit 1
@@ -25,6 +28,9 @@ window_id "TWO PLAYER !" >/dev/null || fail "Escape closed the game window"
 # "&NEW GAME" kept the focus through every key: Return presses it. O opens the new game.
 keys "$WINDOW" Return
 wait_until 5 board_is ......... || fail "Return did not press NEW GAME: $(board)"
+# The keys beside the keypad, and 0, place nothing.
+keys "$WINDOW" Home End Left Up Prior Next 0
+board_is ......... || fail "the keys beside the keypad placed $(board)"
 
 # The digit row in reading order, to a full board without a line; a taken cell takes no key.
 keys "$WINDOW" 1 2 3 5 3 4 6 8 7 9
@@ -47,14 +53,8 @@ press "$menu" Return
 answer_input_box "Zoe" >/dev/null || exit 1
 WINDOW=$(wait_window "SINGLE PLAYER !") FX=16 FY=24 || exit 1
 wait_until 5 board_is ......... || fail "no empty board"
-replied_or_ended() { local b; b=$(board); b=${b//./}; window_id "Tic Tac Toe !" >/dev/null || [ "${#b}" -ge "$1" ]; }
-for move in 1 2 3 4 5; do
-  empty=$(board) && empty=${empty%%.*}
-  keys "$WINDOW" $((${#empty} + 1))
-  wait_until 10 replied_or_ended $((move * 2)) || fail "no reply and no result after key move $move"
-  window_id "Tic Tac Toe !" >/dev/null && break
-done
-dismiss "Tic Tac Toe !"
+play_to_result digit_of
+dismiss "$RESULT"
 [[ $(board) != *.* ]] || [ "$(strike 0 0 241 185)" -gt 0 ] || fail "the game ended on $(board) without a line"
 leave "$WINDOW" "SINGLE PLAYER !"
 quit
