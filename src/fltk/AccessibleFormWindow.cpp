@@ -3,7 +3,8 @@
 #include <FL/Fl.H>
 
 #include <algorithm>
-#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "fltk/AccessibleControl.h"
@@ -17,22 +18,35 @@ namespace {
 // Reading order: tab order, with the elements of a control array together, by index, where
 // its first element stands in tab order (the cells read from the top left).
 void sortForReading(std::vector<Control*>& controls) {
-  std::map<std::string, int> arrayTab;
-  for (const Control* control : controls) {
-    const ControlLayout* layout = &control->layout();
-    if (layout->index < 0) continue;
-    const auto found = arrayTab.find(layout->name);
-    if (found == arrayTab.end() || layout->tabIndex < found->second) {
-      arrayTab[layout->name] = layout->tabIndex;
+  // Where an array stands in tab order: at its first element's place.
+  const auto arrayTab = [&controls](const ControlLayout& element) {
+    int first = element.tabIndex;
+    for (const Control* other : controls) {
+      const ControlLayout& layout = other->layout();
+      if (layout.index >= 0 && layout.name == element.name)
+        first = std::min(first, layout.tabIndex);
     }
-  }
+    return first;
+  };
   const auto key = [&arrayTab](const Control* control) {
     const ControlLayout& layout = control->layout();
     return layout.index < 0 ? std::pair(layout.tabIndex, 0)
-                            : std::pair(arrayTab.at(layout.name), layout.index);
+                            : std::pair(arrayTab(layout), layout.index);
   };
   std::stable_sort(controls.begin(), controls.end(),
                    [&key](const Control* a, const Control* b) { return key(a) < key(b); });
+}
+
+// The frame a control lies in, among those made, or null.
+AccessibleControl* frameOf(const AccessibleControl& control,
+                           const std::vector<std::unique_ptr<AccessibleControl>>& made) {
+  const std::string& container = control.layout().container;
+  if (container.empty()) return nullptr;
+  for (const auto& frame : made) {
+    if (frame && frame.get() != &control && frame->layout().fullName() == container)
+      return frame.get();
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -49,18 +63,14 @@ AccessibleFormWindow::AccessibleFormWindow(WindowView& window)
   }
   sortForReading(controls);
   std::vector<std::unique_ptr<AccessibleControl>> made;
-  std::map<std::string, AccessibleControl*, std::less<>> byName;
   for (Control* control : controls) {
     Fl_Widget* shown = window.widget(*control);
     if (shown == nullptr) continue;
     made.push_back(std::make_unique<AccessibleControl>(windowTracker(), *shown, form, *control));
-    byName[control->name()] = made.back().get();
   }
   // What lies in a frame joins it, in tab order; the rest joins the window.
   for (auto& control : made) {
-    const auto frame = byName.find(control->layout().container);
-    if (frame != byName.end() && frame->second != control.get())
-      frame->second->add(std::move(control));
+    if (AccessibleControl* frame = frameOf(*control, made)) frame->add(std::move(control));
   }
   for (auto& control : made) {
     if (control) adopt(std::move(control), false);
