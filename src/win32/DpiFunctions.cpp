@@ -15,14 +15,14 @@ Function lookUp(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<Generic>(GetProcAddress(module, name)));
 }
 
+}  // namespace
+
 UINT systemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
 }
-
-}  // namespace
 
 const DpiFunctions& DpiFunctions::system() {
   // shcore.dll, from the system folder only, stays loaded for the program's life. Windows 7

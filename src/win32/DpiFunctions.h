@@ -4,6 +4,10 @@
 
 namespace ttt {
 
+// The DPI of the whole system, which every DPI of Windows 7 is and for which the system's own
+// fonts and metrics are given.
+UINT systemDpi();
+
 // The DPI functions of newer Windows, looked up at run time so that the program starts on
 // Windows 7 SP1: a window's DPI comes from GetDpiForWindow (Windows 10 1607), else from its
 // monitor (GetDpiForMonitor, Windows 8.1), else from the system (GetDeviceCaps); a window's

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "win32/DpiFunctions.h"
+
 namespace ttt {
 
 namespace {
@@ -62,6 +64,15 @@ FontHandle createFont(const FontSpec& font, int pixels) {
                                 font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_SWISS, faceName(font.face)));
+}
+
+FontHandle createSystemFont(SystemFont font, UINT dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  LOGFONTW chosen = font == SystemFont::Message ? metrics.lfMessageFont : metrics.lfStatusFont;
+  chosen.lfHeight = MulDiv(chosen.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
+  return FontHandle(CreateFontIndirectW(&chosen));
 }
 
 IconHandle createIcon(const PixelImage& image) { return createIconOrCursor(image, true, 0, 0); }

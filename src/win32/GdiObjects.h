@@ -27,6 +27,11 @@ COLORREF toColorRef(Colour colour);
 // does not scale; its outline successor has the same metrics.
 FontHandle createFont(const FontSpec& font, int pixels);
 
+// A font of the system's as the user's settings have it, which are for the system's DPI, grown
+// to another DPI. Tooltips use the status bars' font.
+enum class SystemFont { Message, Status };
+FontHandle createSystemFont(SystemFont font, UINT dpi);
+
 // An icon, or a cursor with its hot spot, from a picture of the program's own.
 IconHandle createIcon(const PixelImage& image);
 IconHandle createCursor(const PixelImage& image, int hotSpotX, int hotSpotY);

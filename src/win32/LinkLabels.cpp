@@ -3,11 +3,18 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
 #include "art/Images.h"
 #include "win32/WideText.h"
 
 namespace ttt {
+
+namespace {
+
+constexpr int kTextInset = 2;  // the pixels between a tooltip's edge and its text at 96 dpi
+
+}  // namespace
 
 LinkLabels::LinkLabels(HWND window)
     : handCursor_(createCursor(handCursor(), kHandCursorHotSpotX, kHandCursorHotSpotY)) {
@@ -40,6 +47,22 @@ void LinkLabels::update(const ControlItem& item) {
   std::wstring text = toWide(item.control.caption());
   tool.lpszText = text.data();
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The tooltip's own font is for the system's DPI, which need not be the window's. A tip shown
+// at the old DPI goes: the tooltip sizes itself to its text only as a tip is shown.
+void LinkLabels::setDpi(UINT dpi) {
+  if (tooltip_ == nullptr) return;
+  SendMessageW(tooltip_, TTM_POP, 0, 0);
+  FontHandle font = createSystemFont(SystemFont::Status, dpi);
+  if (!font) return;
+  SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  font_ = std::move(font);
+  // The tooltip keeps two pixels around its text whatever the DPI; the margins add what the
+  // DPI adds to those two.
+  const int grown = MulDiv(kTextInset, static_cast<int>(dpi), 96) - kTextInset;
+  RECT margin{grown, grown, grown, grown};
+  SendMessageW(tooltip_, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
 }
 
 bool LinkLabels::setCursor(const ControlItems& items, HWND container) const {

@@ -16,16 +16,20 @@ using ControlItems = std::vector<std::unique_ptr<ControlItem>>;
 // cursor while the mouse is over one.
 class LinkLabels {
  public:
-  // The tooltips belong to the window and go with it.
+  // The tooltips belong to the window and go with it; they must go before this does, which
+  // keeps their font.
   explicit LinkLabels(HWND window);
   void add(const ControlItem& item);
   // The label has moved, grown or changed its caption.
   void update(const ControlItem& item);
+  // The window is now at this DPI: the tooltip's text and margins are made for it.
+  void setDpi(UINT dpi);
   // Shows the hand when the mouse is over a link label of the container; says whether it did.
   bool setCursor(const ControlItems& items, HWND container) const;
 
  private:
   HWND tooltip_ = nullptr;
+  FontHandle font_;
   IconHandle handCursor_;
 };
 

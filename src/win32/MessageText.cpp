@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "win32/DpiFunctions.h"
 #include "win32/GdiObjects.h"
 
 namespace ttt {
@@ -23,13 +24,6 @@ int halfTheScreen(HWND owner) {
   return std::max(1L, (monitor.rcWork.right - monitor.rcWork.left) / 2);
 }
 
-FontHandle messageFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return FontHandle(CreateFontIndirectW(&metrics.lfMessageFont));
-}
-
 // How many of the run's first characters fit the width, at least one and never ending
 // before a character that may not start a line.
 std::size_t fittingLength(HDC dc, const wchar_t* run, std::size_t length, int width) {
@@ -46,7 +40,8 @@ std::size_t fittingLength(HDC dc, const wchar_t* run, std::size_t length, int wi
 
 std::wstring breakLongRuns(const std::wstring& text, HWND owner) {
   const int width = halfTheScreen(owner);
-  const FontHandle font = messageFont();
+  // Message boxes are drawn for the system's DPI, whatever their owner's.
+  const FontHandle font = createSystemFont(SystemFont::Message, systemDpi());
   HDC dc = GetDC(nullptr);
   const HGDIOBJ previous = SelectObject(dc, font.get());
   std::wstring broken;

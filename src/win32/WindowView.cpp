@@ -113,6 +113,7 @@ void WindowView::createChildWindow(ControlItem& item) {
 void WindowView::applyDpi(UINT dpi) {
   const PlacedForm placed = placeForm(form_.layout(), static_cast<int>(dpi));
   geometry::placeItems(items_, placed, window_);
+  links_->setDpi(dpi);
   for (const auto& item : items_) {
     if (item->layout.link) links_->update(*item);
   }
