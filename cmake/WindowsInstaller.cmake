@@ -20,15 +20,21 @@ endif()
 set(TTT_MSI_EXE $<TARGET_FILE_NAME:orvane-tictactoe>)
 file(RELATIVE_PATH TTT_MSI_README ${CMAKE_BINARY_DIR} ${generated}/README.txt)
 file(RELATIVE_PATH TTT_MSI_ICON ${CMAKE_BINARY_DIR} ${TTT_ICON_FILE})
-configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/orvane-tictactoe.wxs.in
-               ${generated}/orvane-tictactoe.wxs.in @ONLY)
-# The program's path is known once the generator runs.
-file(GENERATE OUTPUT ${generated}/orvane-tictactoe.wxs INPUT ${generated}/orvane-tictactoe.wxs.in)
+
+# ttt_windows_msi(VERSION MSI): the installer MSI of this build's program, as version VERSION.
+function(ttt_windows_msi version msi)
+  set(TTT_MSI_VERSION ${version})
+  set(wxs ${generated}/orvane-tictactoe-${version}.wxs)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/orvane-tictactoe.wxs.in ${wxs}.in @ONLY)
+  # The program's path is known once the generator runs.
+  file(GENERATE OUTPUT ${wxs} INPUT ${wxs}.in)
+  add_custom_command(OUTPUT ${msi}
+    COMMAND ${TTT_WIXL} --arch ${TTT_WINDOWS_ARCH} -o ${msi} ${wxs}
+    DEPENDS orvane-tictactoe ${wxs} ${TTT_ICON_FILE} ${generated}/README.txt
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
+endfunction()
 
 set(TTT_WINDOWS_MSI
     ${CMAKE_BINARY_DIR}/orvane-tictactoe-${PROJECT_VERSION}-windows-${TTT_WINDOWS_ARCH}.msi)
-add_custom_command(OUTPUT ${TTT_WINDOWS_MSI}
-  COMMAND ${TTT_WIXL} --arch ${TTT_WINDOWS_ARCH} -o ${TTT_WINDOWS_MSI} ${generated}/orvane-tictactoe.wxs
-  DEPENDS orvane-tictactoe ${generated}/orvane-tictactoe.wxs ${TTT_ICON_FILE} ${generated}/README.txt
-  WORKING_DIRECTORY ${CMAKE_BINARY_DIR} VERBATIM)
+ttt_windows_msi(${PROJECT_VERSION} ${TTT_WINDOWS_MSI})
 add_custom_target(windows-msi ALL DEPENDS ${TTT_WINDOWS_MSI})
