@@ -11,7 +11,8 @@
 # TTT_WINE_DPI dots per inch (96 when not given) and to the Windows version TTT_WINE_VERSION
 # (win10 when not given, where this Wine would say Windows 7; win7, win81, ...). In place of
 # the program, "--script SCRIPT ARGS..." runs a bash script in the copy, with $WINE to run
-# Windows programs there.
+# Windows programs there. With TTT_WINE_SILENT_RETRY=1, a run that fails having written nothing
+# is made once more (for test programs, which always write).
 set -u
 if [ $# -lt 2 ]; then
   echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
@@ -91,18 +92,38 @@ if ! "$wine" reg import 'C:\settings.reg' >/dev/null 2>&1; then
   rm -rf "$copy"
   exit 1
 fi
-if [ "$1" = --script ]; then
-  shift
-  WINE=$wine bash "$@" &
+# run PROGRAM [ARGS...] or run --script SCRIPT [ARGS...]: runs it in the copy, waits for it
+# to end, and sets status. A signal to this script goes on to it.
+program="" signalled=""
+trap 'signalled=1; [ -z "$program" ] || kill "$program" 2>/dev/null' TERM INT HUP
+run() {
+  if [ "$1" = --script ]; then
+    shift
+    WINE=$wine bash "$@" &
+  else
+    "$wine" "$@" &
+  fi
+  program=$!
+  wait "$program"
+  status=$?
+  # A signal ends the wait early: wait for the program itself to end.
+  while kill -0 "$program" 2>/dev/null; do wait "$program"; status=$?; done
+}
+if [ "${TTT_WINE_SILENT_RETRY:-}" = 1 ]; then
+  # About once in a thousand runs here, with many at once, Wine ends a test program with status
+  # 1 before anything it wrote reaches its output, leaving nothing to show why. Such a run,
+  # and only such a run, is made once more.
+  output=$copy.output
+  run "$@" >"$output" 2>&1
+  if [ "$status" != 0 ] && [ ! -s "$output" ] && [ -z "$signalled" ]; then
+    echo "with-wine: the program ended with status $status and wrote nothing; running it once more" >&2
+    run "$@" >"$output" 2>&1
+  fi
+  cat "$output"
+  rm -f "$output"
 else
-  "$wine" "$@" &
+  run "$@"
 fi
-program=$!
-trap 'kill "$program" 2>/dev/null' TERM INT HUP
-wait "$program"
-status=$?
-# A signal ends the wait early: wait for the program itself to end.
-while kill -0 "$program" 2>/dev/null; do wait "$program"; status=$?; done
 "$wineserver" -k 2>/dev/null
 rm -rf "$copy"
 exit "$status"
