@@ -16,13 +16,6 @@
 namespace ttt::test {
 namespace {
 
-int systemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
 int widthOf(const RECT& rect) { return rect.right - rect.left; }
 int heightOf(const RECT& rect) { return rect.bottom - rect.top; }
 
@@ -194,7 +187,8 @@ class LinkTooltipTest : public GameWindowsTest {
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(tooltip, WM_GETFONT, 0, 0)), sizeof font,
                  &font);
       EXPECT_EQ(std::abs(font.lfHeight),
-                MulDiv(std::abs(metrics.lfStatusFont.lfHeight), static_cast<int>(dpi), systemDpi()));
+                MulDiv(std::abs(metrics.lfStatusFont.lfHeight), static_cast<int>(dpi),
+                       static_cast<int>(systemDpi())));
       expectWhole(tooltip, text);
       SendMessageW(tooltip, TTM_POP, 0, 0);
       pumpUntil([tooltip] { return IsWindowVisible(tooltip) == FALSE; });
