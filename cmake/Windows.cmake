@@ -22,6 +22,15 @@ set(TTT_WINE env TTT_WINE_ARCH=${TTT_WINE_ARCH} ${CMAKE_SOURCE_DIR}/tests/suppor
 set(CMAKE_CROSSCOMPILING_EMULATOR env TTT_WINE_OWN_SERVER=1 TTT_WINE_SILENT_RETRY=1 ${TTT_WINE})
 # Listing the tests runs them under Wine: do it when CTest runs, not at every build.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+# Wine makes a prefix at its first start, which takes ten seconds and far more on a busy
+# machine: the build makes it, once, so that listing the tests when CTest starts never waits
+# for it.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/wine-prefix.made
+  COMMAND env TTT_WINE_OWN_SERVER=1 ${TTT_WINE} cmd /c ver
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/wine-prefix.made
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh
+  COMMENT "Making the Wine prefix" VERBATIM)
+add_custom_target(wine-prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/wine-prefix.made)
 
 # GCC 12 warns of overlapping copies inside std::string when it inlines them at -O2 and
 # above, which is a false alarm (GCC bug 105329).
