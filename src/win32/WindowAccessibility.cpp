@@ -52,7 +52,7 @@ void WindowAccessibility::changed(const ControlItem& item) {
   if (name == known->second) return;
   known->second = std::move(name);
   // A hidden label (the side to move, the move counter) changes unheard.
-  if (!item.control.visible()) return;
+  if (!statesOf(item).showing) return;
   const auto siblings = childrenOf(item.container);
   const auto place = std::find(siblings.begin(), siblings.end(), &item);
   if (place == siblings.end()) return;
