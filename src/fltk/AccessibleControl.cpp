@@ -5,6 +5,7 @@
 #include "forms/ClickReach.h"
 #include "forms/Form.h"
 #include "screens/AccessibleText.h"
+#include "screens/CaptionMarkup.h"
 
 namespace ttt {
 
@@ -61,7 +62,7 @@ const char* AccessibleControl::actionName() const {
 }
 
 std::string AccessibleControl::keyBinding() const {
-  const auto key = accessKey(form_.isLoaded() ? control_.caption() : layout_.caption);
+  const auto key = parseCaption(form_.isLoaded() ? control_.caption() : layout_.caption).accessKey;
   if (!key) return {};
   return std::string("<Alt>") + static_cast<char>(std::tolower(static_cast<unsigned char>(*key)));
 }

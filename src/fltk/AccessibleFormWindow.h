@@ -9,9 +9,9 @@ namespace ttt {
 
 class WindowView;
 
-// A form's window as a screen reader sees it: a frame named by its caption, holding its
-// buttons, labels and the board, in tab order (the cells in reading order); the lines and
-// the hidden labels, which hold the game's own counters, are left out.
+// A form's window as a screen reader sees it: a frame named by its caption, holding the
+// objects of the form's accessible description in its reading order, the cells inside the
+// board.
 class AccessibleFormWindow : public AccessibleWidget {
  public:
   explicit AccessibleFormWindow(WindowView& window);

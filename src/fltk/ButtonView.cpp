@@ -6,27 +6,27 @@
 #include <string>
 #include <string_view>
 
-#include "fltk/AccessKeyCaption.h"
 #include "fltk/Colours.h"
 #include "fltk/Fonts.h"
 #include "fltk/TextLayout.h"
+#include "screens/CaptionMarkup.h"
 
 namespace ttt {
 
 namespace {
 
 // The caption as the button shows it: with the button's flag, '&' marks the access key.
-AccessKeyCaption shownCaption(const Fl_Label* label) {
+CaptionMarkup shownCaption(const Fl_Label* label) {
   const std::string_view caption = label->value != nullptr ? label->value : "";
-  if (fl_draw_shortcut != 0) return accessKeyCaption(caption);
-  return {std::string(caption), std::nullopt};
+  if (fl_draw_shortcut != 0) return parseCaption(caption);
+  return {std::string(caption), std::nullopt, std::nullopt};
 }
 
 // A caption drawn through the shaping text stack, without symbols ('@' shows as itself),
 // placed as the toolkit places a label; the access key is underlined with a '_' of the
 // caption's font, as the toolkit underlines it.
 void drawLiteral(const Fl_Label* label, int x, int y, int w, int h, Fl_Align align) {
-  const AccessKeyCaption caption = shownCaption(label);
+  const CaptionMarkup caption = shownCaption(label);
   const FontSpec font = fonts::layoutFont(label->font);
   const TextLayout text(caption.text, font, label->size);
   int left = x + (w - text.width()) / 2;
@@ -72,7 +72,8 @@ ButtonView::ButtonView(Control& control, const PlacedControl& placed, const Pixe
 }
 
 void ButtonView::controlChanged(const Control& control) {
-  copy_label(control.caption().c_str());
+  // Written back from the shared parse, so that the toolkit's own shortcut is its key.
+  copy_label(mnemonicCaption(parseCaption(control.caption())).c_str());
   mirrorVisible(*this, control);
   mirrorEnabled(*this, control);
   redraw();

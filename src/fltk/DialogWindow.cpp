@@ -13,6 +13,8 @@
 #include "fltk/ShapedText.h"
 #include "fltk/TextBox.h"
 #include "fltk/TextWrap.h"
+#include "screens/MessageWrap.h"
+#include "screens/NameRule.h"
 #include "fltk/WindowHints.h"
 
 namespace ttt {
@@ -107,7 +109,7 @@ int DialogWindow::addPrompt(const std::string& prompt) {
   const WorkArea area = workArea();
   const int textSize = px(kTextSize);
   const int lineHeight = shaped_text::measure("", kTextFont, textSize).height;
-  const int maxWidth = std::max(px(kMinTextWidth), area.w * 3 / 4 - px(kTextLeft) - px(kMargin));
+  const int maxWidth = std::max(px(kMinTextWidth), widestMessageLine(area.w));
   // What the dialog needs besides its text: margins, field, buttons and a title bar.
   const int otherHeight =
       3 * px(kMargin) + px(5) + px(kInputHeight) + px(kButtonHeight) + px(kFrameAllowance);
@@ -142,7 +144,7 @@ int DialogWindow::addButtons(int top, bool withCancel) {
   ok_->callback(&DialogWindow::okPressed, this);
   if (input_ != nullptr) {
     static const std::string note =
-        "At most " + std::to_string(NameInput::kMaxNameCharacters) + " characters";
+        "At most " + std::to_string(kMaxNameCharacters) + " characters";
     auto* limit =
         new Fl_Box(px(kMargin), top, right - px(kButtonWidth) - 2 * px(kMargin), px(kButtonHeight));
     limit->label(note.c_str());

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "fltk/Fonts.h"
-#include "fltk/Graphemes.h"
+#include "fltk/PangoGraphemes.h"
 #include "fltk/TextLayout.h"
+#include "screens/NameRule.h"
 
 namespace ttt {
 
@@ -20,13 +21,9 @@ constexpr int kTextMargin = 2;  // pixels between the field's inner edge and the
 
 // The cluster boundary before or after byte `at` of `text`.
 std::size_t stepOver(std::string_view text, std::size_t at, bool forward) {
-  std::size_t before = 0;
-  for (const std::size_t end : graphemeEnds(text)) {
-    if (forward && end > at) return end;
-    if (!forward && end >= at) return before;
-    before = end;
-  }
-  return forward ? text.size() : before;
+  const PangoGraphemes clusters;
+  if (forward) return at >= text.size() ? text.size() : clusters.boundaryAfter(text, at + 1);
+  return at == 0 ? 0 : clusters.boundaryBefore(text, at - 1);
 }
 
 }  // namespace
@@ -39,11 +36,14 @@ int NameInput::handle(int event) {
   if ((event == FL_PUSH || event == FL_DRAG || event == FL_RELEASE) && handleMouse(event)) return 1;
   if (event == FL_KEYBOARD && handleStepKey()) return 1;
   if (!isTextInsertion(event)) return Fl_Input::handle(event);
-  const std::string_view inserted(Fl::event_text(), static_cast<std::size_t>(Fl::event_length()));
-  const int fitting = fittingBytes(inserted);
-  const char* stop = Fl::event_text() + fitting;
-  const bool atLineBreak = fitting < Fl::event_length() && (*stop == '\n' || *stop == '\r');
-  if (fitting < Fl::event_length() && !atLineBreak) limitReached();
+  const std::string_view text(value(), static_cast<std::size_t>(size()));
+  const auto from = static_cast<std::size_t>(std::min(position(), mark()));
+  const auto to = static_cast<std::size_t>(std::max(position(), mark()));
+  const NameChange change = insertIntoName(
+      PangoGraphemes(), text, from, to,
+      std::string_view(Fl::event_text(), static_cast<std::size_t>(Fl::event_length())));
+  if (change.limited) limitReached();
+  const auto fitting = static_cast<int>(change.cursor - from);
   // The toolkit inserts what the event carries: from here on it carries only what fits.
   Fl::e_length = fitting;
   if (fitting == 0) return 1;
@@ -59,39 +59,6 @@ bool NameInput::isTextInsertion(int event) const {
   if (event != FL_KEYBOARD || Fl::event_state(FL_CTRL | FL_ALT | FL_META) != 0) return false;
   const auto first = static_cast<unsigned char>(Fl::event_text()[0]);
   return first >= 0x20 && first != 0x7f;
-}
-
-// How many bytes of `inserted`, put in place of the selection, keep the name within the
-// limit: whole characters, up to any line break. A combining mark typed after its letter
-// adds no character.
-int NameInput::fittingBytes(std::string_view inserted) const {
-  inserted = inserted.substr(0, std::min(inserted.find('\n'), inserted.find('\r')));
-  // More than the limit never fits: the rest is not looked at.
-  const std::vector<std::size_t> own = graphemeEnds(inserted);
-  std::vector<std::size_t> cuts{0};
-  cuts.insert(cuts.end(), own.begin(),
-              own.begin() + static_cast<std::ptrdiff_t>(
-                                std::min<std::size_t>(own.size(), kMaxNameCharacters + 1)));
-  const std::string_view text(value(), static_cast<std::size_t>(size()));
-  const auto from = static_cast<std::size_t>(std::min(position(), mark()));
-  const auto to = static_cast<std::size_t>(std::max(position(), mark()));
-  const auto fits = [&](std::size_t bytes) {
-    const std::string name = std::string(text.substr(0, from)) +
-                             std::string(inserted.substr(0, bytes)) + std::string(text.substr(to));
-    return graphemeCount(name) <= static_cast<std::size_t>(kMaxNameCharacters);
-  };
-  // More text never makes fewer characters: the longest cut that fits is found by halving.
-  std::size_t low = 0;
-  std::size_t high = cuts.size() - 1;
-  while (low < high) {
-    const std::size_t middle = (low + high + 1) / 2;
-    if (fits(cuts[middle])) {
-      low = middle;
-    } else {
-      high = middle - 1;
-    }
-  }
-  return static_cast<int>(cuts[low]);
 }
 
 void NameInput::limitReached() {

@@ -3,7 +3,7 @@
 #include <map>
 #include <vector>
 
-#include "fltk/Graphemes.h"
+#include "fltk/PangoGraphemes.h"
 #include "fltk/ShapedText.h"
 
 namespace ttt {
@@ -47,7 +47,7 @@ void wrapParagraph(const std::string& paragraph, int maxWidth, std::size_t maxLi
   std::string line;
   int width = 0;
   std::size_t at = 0;
-  for (const std::size_t end : graphemeEnds(paragraph)) {
+  for (const std::size_t end : PangoGraphemes().ends(paragraph)) {
     if (lines.size() > maxLines) return;
     const std::string character = paragraph.substr(at, end - at);
     at = end;
@@ -78,7 +78,7 @@ void cutToLines(std::vector<std::string>& lines, std::size_t maxLines, int maxWi
   std::string& last = lines.back();
   const int room = maxWidth - widths.of(kEllipsis);
   while (!last.empty() && widths.of(last) > room) {
-    const std::vector<std::size_t> ends = graphemeEnds(last);
+    const std::vector<std::size_t> ends = PangoGraphemes().ends(last);
     last.erase(ends.size() > 1 ? ends[ends.size() - 2] : 0);
   }
   last += kEllipsis;

@@ -27,8 +27,6 @@ class WindowView : public Fl_Double_Window, public FormWindow {
   // at the scale given.
   WindowView(Form& form, Scale scale);
   ~WindowView() override;
-  WindowView(const WindowView&) = delete;
-  WindowView& operator=(const WindowView&) = delete;
 
   void open() override;
   void raise() override { show(); }

@@ -62,6 +62,9 @@ TEST_F(WindowsTest, TheTreeFollowsTheWindowsTheirNamesStatesAndFocus) {
   EXPECT_EQ(place, (std::array<gint, 4>{label.x(), label.y(), 33, 33}));
   AtkObject* newGame = findChild(frame, ATK_ROLE_PUSH_BUTTON, "NEW GAME");
   ASSERT_NE(newGame, nullptr);
+  // In the shared reading order: the names and marks, the board, then the buttons.
+  EXPECT_EQ(atk_object_get_index_in_parent(board), 4);
+  EXPECT_EQ(atk_object_get_index_in_parent(newGame), 5);
   EXPECT_STREQ(atk_action_get_keybinding(ATK_ACTION(newGame), 0), "<Alt>n");
   EXPECT_TRUE(hasState(newGame, ATK_STATE_FOCUSED) && hasState(newGame, ATK_STATE_SHOWING));
   EXPECT_TRUE(hasState(frame, ATK_STATE_ACTIVE));

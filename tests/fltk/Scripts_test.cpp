@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "fltk/AccessKeyCaption.h"
 #include "fltk/FltkDialogs.h"
 #include "fltk/Fonts.h"
 #include "fltk/ShapedText.h"
@@ -19,6 +18,7 @@
 #include "fltk/TextLayout.h"
 #include "fltk/TooltipWindow.h"
 #include "screens/ApplicationTitle.h"
+#include "screens/CaptionMarkup.h"
 #include "screens/Layouts.h"
 #include "screens/Placement.h"
 
@@ -110,7 +110,7 @@ TEST(ShapedText, FindsAFaceForEveryNameAndCountsTheGlyphsNoFaceHas) {
 TEST(ShapedText, LatinCaptionsKeepTheToolkitsFacesSizesAndWidths) {
   for (const FormLayout& layout : {menuLayout(), twoPlayerLayout(), singlePlayerLayout()}) {
     for (const ControlLayout& control : layout.controls) {
-      const std::string caption = accessKeyCaption(control.caption).text;
+      const std::string caption = parseCaption(control.caption).text;
       if (caption.empty()) continue;
       const int pixels = pointsToPixels(control.font.points, 96);
       fl_font(fonts::face(control.font), pixels);
