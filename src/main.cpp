@@ -11,7 +11,9 @@
 #include "qt/app/QtServices.h"
 #include "qt/app/QtWindows.h"
 #include "qt/app/Toolkit.h"
+#include "qt/system/DestroyedWindowWatch.h"
 #include "qt/system/DisplayCheck.h"
+#include "qt/system/FixedSizeGuard.h"
 #include "shell/Application.h"
 
 // The command line is read here, not by Qt, which would accept options the windows do not
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;
   ttt::styleApplication(application);
+  const ttt::FixedSizeGuard fixedSizes;
+  const ttt::DestroyedWindowWatch destroyedWindows;
   ttt::QtServices services;
   ttt::QtWindows windows;
   ttt::Application app(services.services, windows);

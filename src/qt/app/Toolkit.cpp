@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "cli/ProgramIdentity.h"
+#include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/system/Colours.h"
 #include "qt/system/Fonts.h"
 #include "screens/Placement.h"
@@ -17,6 +18,7 @@ void styleApplication(QApplication& application) {
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
   application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QApplication::setPalette(classicPalette());
+  installAccessibleWidgets();
   QApplication::setFont(qtFont(kSansRegular8, pointsToPixels(kSansRegular8.points, 96)));
 }
 

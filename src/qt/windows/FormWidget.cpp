@@ -8,7 +8,7 @@
 #include "forms/Form.h"
 #include "qt/system/ArtImages.h"
 #include "qt/system/Colours.h"
-#include "qt/system/TaskbarHint.h"
+#include "qt/system/X11Hints.h"
 #include "qt/windows/ButtonWidget.h"
 #include "qt/windows/CellKeyEvent.h"
 #include "qt/windows/FrameWidget.h"
