@@ -5,7 +5,7 @@
 #include "qt/accessibility/AccessibleNames.h"
 #include "qt/system/Colours.h"
 #include "qt/system/Fonts.h"
-#include "qt/windows/Mnemonic.h"
+#include "screens/CaptionMarkup.h"
 
 namespace ttt {
 
@@ -25,7 +25,7 @@ ButtonWidget::ButtonWidget(Control& control, const PlacedControl& placed, QWidge
 }
 
 void ButtonWidget::controlChanged(const Control& control) {
-  setText(qtMnemonic(control.caption()));
+  setText(QString::fromStdString(mnemonicCaption(parseCaption(control.caption()))));
   setVisible(control.visible());
   setEnabled(control.enabled());
   announceName(*this, control);
