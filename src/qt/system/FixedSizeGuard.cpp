@@ -18,7 +18,10 @@ bool FixedSizeGuard::eventFilter(QObject* watched, QEvent* event) {
   auto* window = static_cast<QWidget*>(watched);
   const QSize fixed = window->minimumSize();
   if (!window->isWindow() || fixed != window->maximumSize()) return false;
-  if (shown) offerOnlyMoveAndClose(*window);
+  if (shown) {
+    offerOnlyMoveAndClose(*window);
+    if (window->windowType() == Qt::Dialog) typeAsDialogOnly(*window);
+  }
   if (window->size() == fixed) return false;
   // Once Qt has taken the new size in, the old one is asked for again.
   QMetaObject::invokeMethod(

@@ -58,4 +58,15 @@ void offerOnlyMoveAndClose(QWidget& window) {
   xcb_flush(connection);
 }
 
+void typeAsDialogOnly(QWidget& dialog) {
+  xcb_connection_t* connection = x11Connection();
+  if (connection == nullptr) return;
+  const xcb_atom_t type = atomNamed(connection, "_NET_WM_WINDOW_TYPE");
+  const xcb_atom_t dialogType = atomNamed(connection, "_NET_WM_WINDOW_TYPE_DIALOG");
+  if (type == XCB_ATOM_NONE || dialogType == XCB_ATOM_NONE) return;
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(dialog.winId()),
+                      type, XCB_ATOM_ATOM, 32, 1, &dialogType);
+  xcb_flush(connection);
+}
+
 }  // namespace ttt
