@@ -28,7 +28,8 @@ FormWidget::FormWidget(Form& form)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
-      placed_(placeForm(form.layout(), kLogicalDpi)) {
+      placed_(placeForm(form.layout(), kLogicalDpi)),
+      description_(form) {
   const FormLayout& layout = form.layout();
   setFixedSize(placed_.clientWidth, placed_.clientHeight);
   setWindowTitle(QString::fromStdString(layout.caption));
@@ -104,6 +105,8 @@ void FormWidget::open() {
   centreOnScreen();
   if (!form_.layout().taskbarButton) keepOutOfTaskbar(*this);
   show();
+  // Without a window manager nothing else gives the new window the keyboard.
+  activateWindow();
   focusFirstButton();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/FormWindow.h"
+#include "screens/AccessibleDescription.h"
 #include "screens/Placement.h"
 
 namespace ttt {
@@ -31,6 +32,8 @@ class FormWidget : public QWidget, public FormWindow {
   Form& form() const { return form_; }
   // The widget that shows a control of the form; null when there is none.
   QWidget* widget(const Control& control) const;
+  // What a screen reader finds in the window, in its reading order.
+  const AccessibleDescription& description() const { return description_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,6 +49,7 @@ class FormWidget : public QWidget, public FormWindow {
 
   Form& form_;
   PlacedForm placed_;
+  AccessibleDescription description_;
   std::vector<QWidget*> widgets_;  // in the layout's order
   std::vector<std::pair<Control*, ControlObserver*>> observers_;
   std::vector<ButtonWidget*> tabOrder_;
