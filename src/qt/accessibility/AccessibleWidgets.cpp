@@ -5,7 +5,6 @@
 #include <QApplication>
 
 #include "cli/ProgramIdentity.h"
-
 #include "qt/accessibility/ReadingOrder.h"
 #include "qt/windows/FormWidget.h"
 #include "qt/windows/FrameWidget.h"
@@ -16,22 +15,10 @@ namespace ttt {
 
 namespace {
 
+// A cell reads as a label does, its name saying its place and mark.
 QAccessible::Role qtRole(AccessibleRole role) {
-  switch (role) {
-    case AccessibleRole::Window:
-      return QAccessible::Window;
-    case AccessibleRole::PushButton:
-      return QAccessible::Button;
-    case AccessibleRole::Link:
-      return QAccessible::Link;
-    case AccessibleRole::Frame:
-      return QAccessible::Grouping;
-    case AccessibleRole::Cell:
-    case AccessibleRole::Label:
-    case AccessibleRole::Line:
-      break;
-  }
-  // A cell reads as a label does, its name saying its place and mark.
+  if (role == AccessibleRole::Link) return QAccessible::Link;
+  if (role == AccessibleRole::Frame) return QAccessible::Grouping;
   return QAccessible::StaticText;
 }
 

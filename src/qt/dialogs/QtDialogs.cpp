@@ -1,20 +1,16 @@
 #include "qt/dialogs/QtDialogs.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
-#include <QGridLayout>
 #include <QStyle>
 
 #include "qt/dialogs/NameValidator.h"
 #include "qt/dialogs/ScreenCentred.h"
 #include "qt/system/QtGraphemes.h"
 #include "screens/MessageWrap.h"
-#include <QScreen>
 
 namespace ttt {
 
@@ -39,14 +35,10 @@ QString wrapped(const QString& text, const QMessageBox& box) {
   const QScreen* screen = box.screen();
   const int width = widestMessageLine(screen != nullptr ? screen->availableGeometry().width() : 800);
   const QFontMetrics metrics(box.font());
-  const std::string broken = breakLongRuns(
-      text.toStdString(), width,
-      [&metrics](std::string_view utf8) {
-        return metrics.horizontalAdvance(
-            QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-      },
-      QtGraphemes(), "\n");
-  return QString::fromStdString(broken);
+  const auto measure = [&metrics](std::string_view utf8) {
+    return metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  };
+  return QString::fromStdString(breakLongRuns(text.toStdString(), width, measure, QtGraphemes(), "\n"));
 }
 
 }  // namespace

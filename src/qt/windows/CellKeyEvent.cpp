@@ -2,30 +2,20 @@
 
 #include <QKeyEvent>
 #include <array>
-#include <utility>
 
 namespace ttt {
 
 namespace {
 
-// With Num Lock off the keypad's keys come as arrows, Home, End and so on.
-constexpr std::array<std::pair<int, int>, 10> kKeypadWithoutNumLock{{
-    {Qt::Key_Insert, 0},
-    {Qt::Key_End, 1},
-    {Qt::Key_Down, 2},
-    {Qt::Key_PageDown, 3},
-    {Qt::Key_Left, 4},
-    {Qt::Key_Clear, 5},
-    {Qt::Key_Right, 6},
-    {Qt::Key_Home, 7},
-    {Qt::Key_Up, 8},
-    {Qt::Key_PageUp, 9},
-}};
+// With Num Lock off the keypad's keys 0 to 9 come as these.
+constexpr std::array<int, 10> kKeypadWithoutNumLock{
+    Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+    Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
 
 std::optional<int> keypadDigit(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
-  for (const auto& [keypadKey, digit] : kKeypadWithoutNumLock) {
-    if (keypadKey == key) return digit;
+  for (std::size_t digit = 0; digit < kKeypadWithoutNumLock.size(); ++digit) {
+    if (kKeypadWithoutNumLock[digit] == key) return static_cast<int>(digit);
   }
   return std::nullopt;
 }
@@ -36,8 +26,8 @@ std::optional<CellKey> cellKeyOf(const QKeyEvent& event) {
   if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
     return std::nullopt;
   if ((event.modifiers() & Qt::KeypadModifier) != 0) {
-    if (const auto digit = keypadDigit(event.key())) return CellKey{CellKey::Row::Keypad, *digit};
-    return std::nullopt;
+    const auto digit = keypadDigit(event.key());
+    return digit ? std::optional(CellKey{CellKey::Row::Keypad, *digit}) : std::nullopt;
   }
   const QString text = event.text();
   if (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'))

@@ -7,7 +7,7 @@
 
 #include "forms/Form.h"
 #include "qt/system/ArtImages.h"
-#include "qt/system/Colours.h"
+#include "qt/system/ClassicLook.h"
 #include "qt/system/X11Hints.h"
 #include "qt/windows/ButtonWidget.h"
 #include "qt/windows/CellKeyEvent.h"
@@ -70,29 +70,20 @@ QWidget* FormWidget::createWidget(std::size_t index, QWidget* container) {
   Control& control = *form_.controls()[index];
   const PlacedControl& placed = placed_.controls[index];
   switch (placed.layout->kind) {
-    case ControlKind::Frame: {
-      auto* frame = new FrameWidget(control, placed, container);
-      observers_.emplace_back(&control, frame);
-      return frame;
-    }
+    case ControlKind::Frame:
+      return new FrameWidget(control, placed, container);
     case ControlKind::Button: {
       auto* button = new ButtonWidget(control, placed, container);
       button->installEventFilter(this);
       tabOrder_.push_back(button);
-      observers_.emplace_back(&control, button);
       return button;
     }
-    case ControlKind::Line: {
-      auto* line = new LineWidget(control, placed, container);
-      observers_.emplace_back(&control, line);
-      return line;
-    }
+    case ControlKind::Line:
+      return new LineWidget(control, placed, container);
     case ControlKind::Label:
       break;
   }
-  auto* label = new LabelWidget(form_, control, placed, container);
-  observers_.emplace_back(&control, label);
-  return label;
+  return new LabelWidget(form_, control, placed, container);
 }
 
 void FormWidget::setTabChain() {
@@ -116,10 +107,8 @@ void FormWidget::raise() {
   activateWindow();
 }
 
-void FormWidget::close() {
-  for (const auto& [control, observer] : observers_) control->removeObserver(observer);
-  hide();
-}
+// The widgets stay observers until they go: the form's next window takes the controls over.
+void FormWidget::close() { hide(); }
 
 QWidget* FormWidget::widget(const Control& control) const {
   const auto& controls = form_.controls();

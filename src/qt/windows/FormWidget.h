@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <utility>
 #include <vector>
 
 #include "forms/FormWindow.h"
@@ -12,7 +11,6 @@ namespace ttt {
 
 class ButtonWidget;
 class Control;
-class ControlObserver;
 class Form;
 
 // The real window of a form: its fixed client size at 96-dpi pixels (Qt scales them), caption,
@@ -51,7 +49,6 @@ class FormWidget : public QWidget, public FormWindow {
   PlacedForm placed_;
   AccessibleDescription description_;
   std::vector<QWidget*> widgets_;  // in the layout's order
-  std::vector<std::pair<Control*, ControlObserver*>> observers_;
   std::vector<ButtonWidget*> tabOrder_;
 };
 
