@@ -13,9 +13,8 @@
 #include "qt/app/QtWindows.h"
 #include "qt/app/Toolkit.h"
 #include "qt/dialogs/QtDialogs.h"
-#include "qt/system/DestroyedWindowWatch.h"
 #include "qt/system/DisplayCheck.h"
-#include "qt/system/FixedSizeGuard.h"
+#include "qt/system/WindowGuard.h"
 #include "screens/ApplicationTitle.h"
 #include "shell/Application.h"
 
@@ -37,8 +36,7 @@ int main(int argc, char** argv) {
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;
   ttt::styleApplication(application);
-  const ttt::FixedSizeGuard fixedSizes;
-  const ttt::DestroyedWindowWatch destroyedWindows;
+  const ttt::WindowGuard windowGuard;
   ttt::QtInputBox inputBox(ttt::kApplicationTitle);
   ttt::QtMessageBox messageBox;
   ttt::UriLauncher launcher;

@@ -40,7 +40,8 @@ void reportProtocolError(const QRegularExpressionMatch& error) {
   const QString name = error.captured(1);
   const QString where = QStringLiteral("%1 in X_%2").arg(name, error.captured(3));
   if (name == QLatin1String("BadWindow") || name == QLatin1String("BadDrawable")) {
-    if (!reportedGoneWindow_) say(QStringLiteral("ignoring X errors about windows that are gone (%1)").arg(where));
+    if (!reportedGoneWindow_)
+      say(QStringLiteral("ignoring X errors about windows that are gone (%1)").arg(where));
     reportedGoneWindow_ = true;
   } else if (++reports_ <= kMaxReports) {
     const auto resource = static_cast<quint32>(error.captured(2).toLongLong());
@@ -54,8 +55,10 @@ void onMessage(QtMsgType type, const QMessageLogContext& context, const QString&
   static const QRegularExpression protocolError(QStringLiteral(
       R"(XCB error: \d+ \((\w+)\), sequence: \d+, resource id: (-?\d+), major code: \d+ \((\w+)\))"));
   if (message.contains(QLatin1String("X11 connection broke"))) lostDisplay("X", "DISPLAY");
-  if (message.contains(QLatin1String("Wayland connection"))) lostDisplay("Wayland", "WAYLAND_DISPLAY");
-  if (const auto error = protocolError.match(message); error.hasMatch()) return reportProtocolError(error);
+  if (message.contains(QLatin1String("Wayland connection")))
+    lostDisplay("Wayland", "WAYLAND_DISPLAY");
+  if (const auto error = protocolError.match(message); error.hasMatch())
+    return reportProtocolError(error);
   if (type == QtFatalMsg) endWith(message);
   toolkitHandler_(type, context, message);
 }

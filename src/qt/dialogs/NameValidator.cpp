@@ -14,8 +14,8 @@ QValidator::State NameValidator::validate(QString& input, int& position) const {
   accepted_ = change.text;
   if (change.text != after) {
     input = QString::fromStdString(change.text);
-    position = static_cast<int>(QString::fromUtf8(change.text.data(),
-                                                  static_cast<qsizetype>(change.cursor)).size());
+    position = static_cast<int>(
+        QString::fromUtf8(change.text.data(), static_cast<qsizetype>(change.cursor)).size());
   }
   return Acceptable;
 }

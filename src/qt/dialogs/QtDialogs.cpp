@@ -8,8 +8,8 @@
 #include <QStyle>
 
 #include "qt/dialogs/NameValidator.h"
-#include "qt/dialogs/ScreenCentred.h"
 #include "qt/system/QtGraphemes.h"
+#include "qt/system/ScreenCentred.h"
 #include "screens/MessageWrap.h"
 
 namespace ttt {
@@ -23,22 +23,24 @@ constexpr int kTopMargin = 26;
 
 // A carriage return shows as a box in Qt's text: a line break is shown once, "\r\n" or not.
 QString shownText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
+  return QString::fromStdString(text)
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 // Qt breaks the text at blanks; a run without one, a long name, is broken between characters
 // so that the box fits on its screen.
 QString wrapped(const QString& text, const QMessageBox& box) {
   const QScreen* screen = box.screen();
-  const int width = widestMessageLine(screen != nullptr ? screen->availableGeometry().width() : 800);
+  const int width =
+      widestMessageLine(screen != nullptr ? screen->availableGeometry().width() : 800);
   const QFontMetrics metrics(box.font());
   const auto measure = [&metrics](std::string_view utf8) {
-    return metrics.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    return metrics.horizontalAdvance(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
   };
-  return QString::fromStdString(breakLongRuns(text.toStdString(), width, measure, QtGraphemes(), "\n"));
+  return QString::fromStdString(
+      breakLongRuns(text.toStdString(), width, measure, QtGraphemes(), "\n"));
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ std::string_view variable(const char* name) {
 
 // Qt runs as a Wayland client when asked to, or in a Wayland session with a compositor.
 bool waylandChosen() {
-  if (!variable("QT_QPA_PLATFORM").empty()) return variable("QT_QPA_PLATFORM").starts_with("wayland");
+  if (!variable("QT_QPA_PLATFORM").empty())
+    return variable("QT_QPA_PLATFORM").starts_with("wayland");
   return !variable("WAYLAND_DISPLAY").empty() && variable("XDG_SESSION_TYPE") == "wayland";
 }
 
@@ -54,7 +55,8 @@ std::string displayProblem() {
   if (variable("DISPLAY").empty()) return "cannot open the display: DISPLAY is not set";
   std::string reason;
   if (canOpen(reason)) return "";
-  const std::string where = "cannot open the display \"" + std::string(variable("DISPLAY")) + "\": ";
+  const std::string where =
+      "cannot open the display \"" + std::string(variable("DISPLAY")) + "\": ";
   // Only a server that answered gives a reason; silence means nothing answered at all.
   if (reason.empty()) return where + "is an X server running there?";
   return where + "the X server refused the connection (" + reason +

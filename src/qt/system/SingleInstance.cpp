@@ -24,8 +24,7 @@ QString claimPath(const std::string& applicationId) {
   // ":1" and ":1.0" are the same desktop.
   else if (desktop.lastIndexOf(QLatin1Char('.')) > desktop.lastIndexOf(QLatin1Char(':')))
     desktop.truncate(desktop.lastIndexOf(QLatin1Char('.')));
-  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (folder.isEmpty()) folder = QDir::tempPath();
+  const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR", QDir::tempPath());
   return folder + QLatin1Char('/') + QString::fromStdString(applicationId) + QLatin1Char('-') +
          desktop.replace(QLatin1Char('/'), QLatin1Char('_'));
 }

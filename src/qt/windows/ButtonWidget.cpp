@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "qt/accessibility/AccessibleNames.h"
+#include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/system/ClassicLook.h"
 #include "screens/CaptionMarkup.h"
 

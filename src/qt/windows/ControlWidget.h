@@ -16,7 +16,7 @@ class ControlWidget : public Widget, public ControlObserver {
       : Widget(parent), control_(control) {
     this->setGeometry(placed.rect.x, placed.rect.y, placed.rect.width, placed.rect.height);
   }
-  // Only the observer still set is removed: a window closed earlier may go after a new one.
+  // A window closed earlier may go after a new one: only the observer still set is removed.
   ~ControlWidget() override { control_.removeObserver(this); }
   Control& control() const { return control_; }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/FormWindow.h"
+#include "qt/system/ScreenCentred.h"
 #include "screens/AccessibleDescription.h"
 #include "screens/Placement.h"
 
@@ -17,17 +18,13 @@ class Form;
 // background, icon and a widget for every control, placed and stacked as the layout is. The
 // close box asks the form to close; Escape closes nothing. Tab and the arrow keys move the
 // focus among the buttons in tab order; a cell key clicks its cell.
-class FormWidget : public QWidget, public FormWindow {
+class FormWidget : public ScreenCentred<QWidget>, public FormWindow {
  public:
   explicit FormWidget(Form& form);
-  ~FormWidget() override;
-  FormWidget(const FormWidget&) = delete;
-  FormWidget& operator=(const FormWidget&) = delete;
 
   void open() override;
   void raise() override;
   void close() override;
-  Form& form() const { return form_; }
   // The widget that shows a control of the form; null when there is none.
   QWidget* widget(const Control& control) const;
   // What a screen reader finds in the window, in its reading order.
@@ -42,7 +39,6 @@ class FormWidget : public QWidget, public FormWindow {
   void buildControls();
   QWidget* createWidget(std::size_t index, QWidget* container);
   void setTabChain();
-  void centreOnScreen();
   void focusFirstButton();
 
   Form& form_;

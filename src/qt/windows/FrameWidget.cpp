@@ -1,6 +1,6 @@
 #include "qt/windows/FrameWidget.h"
 
-#include "qt/accessibility/AccessibleNames.h"
+#include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/system/ClassicLook.h"
 
 namespace ttt {

@@ -4,14 +4,13 @@
 #include <QPainter>
 
 #include "forms/ClickReach.h"
-#include "qt/accessibility/AccessibleNames.h"
+#include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/system/ArtImages.h"
 #include "qt/system/ClassicLook.h"
 
 namespace ttt {
 
-LabelWidget::LabelWidget(Form& form, Control& control, const PlacedControl& placed,
-                         QWidget* parent)
+LabelWidget::LabelWidget(Form& form, Control& control, const PlacedControl& placed, QWidget* parent)
     : ControlWidget(control, placed, parent), form_(form), layout_(*placed.layout) {
   setFont(qtFont(layout_.font, placed.fontPixels));
   setAttribute(Qt::WA_OpaquePaintEvent, layout_.opaque);
@@ -37,16 +36,10 @@ void LabelWidget::paintEvent(QPaintEvent* /*event*/) {
   painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text_);
 }
 
-void LabelWidget::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton;
-}
-
 // As on Windows, a click is a press and a release over the same label.
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  pressed_ = false;
-  if (click) clickAsOnScreen(form_, control());
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    clickAsOnScreen(form_, control());
 }
 
 }  // namespace ttt

@@ -17,7 +17,8 @@ class LabelWidget : public ControlWidget<QWidget> {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
+  // Taking the press makes the release come here, wherever the pointer is by then.
+  void mousePressEvent(QMouseEvent* /*event*/) override {}
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
@@ -26,7 +27,6 @@ class LabelWidget : public ControlWidget<QWidget> {
   Form& form_;
   const ControlLayout& layout_;
   QString text_;
-  bool pressed_ = false;
 };
 
 }  // namespace ttt

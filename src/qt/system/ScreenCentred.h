@@ -5,8 +5,8 @@
 
 namespace ttt {
 
-// A box that opens in the middle of its screen's work area, once it knows its size (a message
-// box learns it only as it is shown), and before it is on screen.
+// A window that opens in the middle of its screen's work area once it knows its size (a message
+// box learns it only as it is shown). On Wayland the compositor places windows instead.
 template <typename Box>
 class ScreenCentred : public Box {
  public:
