@@ -14,8 +14,7 @@ namespace ttt {
 
 namespace {
 
-// How long a later start waits for the holder to listen, which it does right after claiming.
-constexpr int kConnectMilliseconds = 2000;
+constexpr int kConnectMilliseconds = 2000;  // the holder listens right after it claims
 
 QString claimPath(const std::string& applicationId) {
   QString desktop = QStringLiteral("x11-") + qEnvironmentVariable("DISPLAY");
