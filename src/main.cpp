@@ -1,6 +1,5 @@
-#include <FL/Fl.H>
-#include <FL/x.H>
-
+#include <QApplication>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
@@ -8,59 +7,51 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
-#include "fltk/Accessibility.h"
-#include "fltk/DisplayConnection.h"
-#include "fltk/DisplayErrors.h"
-#include "fltk/FixedSizeGuard.h"
-#include "fltk/FltkServices.h"
-#include "fltk/FltkWindows.h"
-#include "fltk/TooltipWindow.h"
-#include "fltk/WindowIdentity.h"
-#include "fltk/XftDpi.h"
+#include "platform/ClockRandomSource.h"
 #include "platform/SingleInstance.h"
+#include "platform/UriLauncher.h"
+#include "qt/app/ProgramMessages.h"
+#include "qt/app/QtWindows.h"
+#include "qt/app/Toolkit.h"
+#include "qt/dialogs/QtDialogs.h"
+#include "qt/system/DisplayCheck.h"
+#include "qt/system/WindowGuard.h"
+#include "screens/ApplicationTitle.h"
 #include "shell/Application.h"
 
-namespace {
-
-// Opens the X display for the toolkit, or says why it cannot. The toolkit would otherwise
-// end the process with a terse message of its own.
-bool openDisplay() {
-  const std::string problem = ttt::openToolkitDisplay();
-  if (problem.empty()) return true;
-  std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, problem.c_str());
-  return false;
-}
-
-}  // namespace
-
-// The command line is read here, not by the toolkit, which would accept options the windows
-// do not honour; only the display is handed on.
+// The command line is read here, not by Qt, which would accept options the windows do not
+// honour; only the display is handed on.
 int main(int argc, char** argv) {
   const std::span<const char* const> arguments(argv, static_cast<std::size_t>(argc));
   const auto request = ttt::parseCommandLine(arguments.empty() ? arguments : arguments.subspan(1));
   if (const auto status = ttt::answerCommandLine(request, stdout, stderr)) return *status;
-  if (!request.displayName.empty()) Fl::display(request.displayName.c_str());
-  if (!openDisplay()) return EXIT_FAILURE;
-  ttt::handleDisplayErrors(ttt::kProgramName);
-  // A second start on the display brings the running program to the front instead.
+  if (!request.displayName.empty()) setenv("DISPLAY", request.displayName.c_str(), 1);
+  if (const std::string problem = ttt::displayProblem(); !problem.empty()) {
+    std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, problem.c_str());
+    return EXIT_FAILURE;
+  }
+  ttt::routeToolkitMessages(ttt::kProgramName);
+  // Qt takes the instance half of each window's class (WM_CLASS) from -name; the class half
+  // from the application name.
+  std::array<char*, 4> qtArguments{argv[0], const_cast<char*>("-name"),
+                                   const_cast<char*>(ttt::kWindowClass), nullptr};
+  int qtArgc = 3;
+  QApplication application(qtArgc, qtArguments.data());
+  // A second start on the desktop brings the running program to the front instead.
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;
-  ttt::setWindowIdentity(ttt::kWindowClass);
-  const ttt::FixedSizeGuard fixedSizes;
-  const ttt::XftDpi dpi = ttt::readXftDpi(fl_display);
-  if (!dpi.problem.empty())
-    std::fprintf(stderr, "%s: %s\n", ttt::kProgramName, dpi.problem.c_str());
-  const ttt::Scale scale(dpi.dpi);
-  // Screen readers see the windows when an accessibility bus is running; else nothing starts.
-  ttt::Accessibility accessibility(ttt::kProgramName);
-  accessibility.start();
-  ttt::TooltipWindow::useScale(scale);
-  ttt::FltkServices services(scale);
-  ttt::FltkWindows windows(scale);
-  ttt::Application app(services.services, windows);
+  ttt::styleApplication(application);
+  const ttt::WindowGuard windowGuard;
+  ttt::QtInputBox inputBox(ttt::kApplicationTitle);
+  ttt::QtMessageBox messageBox;
+  ttt::UriLauncher launcher;
+  ttt::ClockRandomSource random;
+  ttt::Services services{inputBox, messageBox, launcher, random};
+  ttt::QtWindows windows;
+  ttt::Application app(services, windows);
+  // The program ends once no window is open after a handler returns; the windows are hidden,
+  // never closed through Qt, so Qt's own rule for that never applies.
+  QApplication::setQuitOnLastWindowClosed(false);
   app.start();
-  // The loop ends once no window of ours is on screen; the menu's handlers show the
-  // contact box before that.
-  Fl::run();
-  return EXIT_SUCCESS;
+  return QApplication::exec();
 }

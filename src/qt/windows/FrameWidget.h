@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFrame>
+
+#include "qt/windows/ControlWidget.h"
+
+namespace ttt {
+
+// A frame: an engraved border round its children, filled with its background. While the
+// control is disabled no mouse input reaches its children, which draw their own colours and
+// so look the same.
+class FrameWidget : public ControlWidget<QFrame> {
+ public:
+  FrameWidget(Control& control, const PlacedControl& placed, QWidget* parent);
+
+ private:
+  void controlChanged(const Control& control) override;
+};
+
+}  // namespace ttt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "qt/windows/ControlWidget.h"
+
+namespace ttt {
+
+// A straight line of the layout's width and colour, with square ends, drawn at the device's
+// resolution. It takes no input: clicks go through to what lies below.
+class LineWidget : public ControlWidget<QWidget> {
+ public:
+  LineWidget(Control& control, const PlacedControl& placed, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void controlChanged(const Control& control) override { setVisible(control.visible()); }
+
+  PixelLine line_;  // relative to the widget
+};
+
+}  // namespace ttt
