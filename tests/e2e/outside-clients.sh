@@ -22,7 +22,7 @@ press "$menu" alt+t
 first=$(wait_window "$ASK") || exit 1
 xdotool windowclose "$first" || fail "cannot destroy the first name box"
 answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 play 0 3 1 4 2
 box=$(wait_window "PLAYER A WON !") || exit 1
 xdotool windowclose "$box" || fail "cannot destroy the result box"
