@@ -3,16 +3,17 @@
 # no XWayland, its output at scale 2. The program always runs with no X display to fall back
 # on, as a desktop session starts it (XDG_SESSION_TYPE=wayland).
 #  1. On Weston's headless backend, with no X server at all, the menu opens as a native window
-#     of 410 x 164 logical pixels, drawn at the output's scale: not a picture stretched twice.
+#     of 410 x 164 logical pixels, drawn at the output's scale: its surface says scale 2 and
+#     its buffers have twice the window's width and height, not a picture Weston stretches.
 #  2. On Weston nested on the test's X server (its x11 backend gives it a seat, so keys sent
 #     to that server reach the focused Wayland window), two players play by keys to the
 #     result box, and leave through the contact box; the program ends with 0.
 # Weston is seen through weston-debug: its scene graph lists each window with its title,
-# process and area, and its protocol log tells which surface has the keyboard.
+# process and area, and its protocol log shows what each client asked and which surface has
+# the keyboard.
 source "$(dirname "$0")/lib.sh"
-GAME=${1:-} PROBE=${2:-} GAME_PID="" WESTON_PID="" PROTO_PID="" SESSION=""
-[ -x "$GAME" ] && [ -x "$PROBE" ] && [ -n "${DISPLAY:-}" ] ||
-  fail "usage: $0 GAME PNG_PROBE, on a display"
+GAME=${1:-} GAME_PID="" WESTON_PID="" PROTO_PID="" SESSION=""
+[ -x "$GAME" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME, on a display"
 command -v weston >/dev/null && command -v weston-debug >/dev/null || fail "weston is not installed"
 fail() { echo "e2e: FAILED: $*; Weston shows: $(titles | tr '\n' '|')" >&2; exit 1; }
 SOCKET=wayland-ttt
@@ -41,19 +42,27 @@ start_weston() {
     >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
   wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
     fail "Weston did not start: $(cat "$SESSION/weston.log")"
+  in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
+  wait_until 10 test -s "$SESSION/proto.log" || fail "no protocol log"
 }
 scene() { in_session timeout 5 weston-debug scene-graph 2>/dev/null; }
 titles() { [ -z "$SESSION" ] || scene | sed -n "s/.*top-level window '\(.*\)' of .*/\1/p"; }
-# view TITLE [NOT_SURFACE]: "PID SURFACE X Y WIDTH HEIGHT" of the window titled TITLE (its
-# opaque area, which leaves out the title bar the program draws itself), other than NOT_SURFACE.
+# view TITLE [NOT_SURFACE]: "PID SURFACE WIDTH HEIGHT OUTER_WIDTH OUTER_HEIGHT" of the window
+# titled TITLE, other than NOT_SURFACE: the size of its opaque area, which leaves out the
+# title bar the program draws itself, and of the whole surface.
 view() {
   scene | awk -v title="$1" -v not="${2:-}" -v q="'" '
     index($0, "top-level window " q title q " of ") {
       match($0, /PID [0-9]+/); pid = substr($0, RSTART + 4, RLENGTH - 4)
       match($0, /surface ID [0-9]+/); surface = substr($0, RSTART + 11, RLENGTH - 11)
       wanted = surface != not; next }
-    wanted && /\[opaque: / { gsub(/[^0-9 ]/, " "); split($0, v)
-      print pid, surface, v[1], v[2], v[3] - v[1], v[4] - v[2]; found = 1; exit }
+    wanted && /position: / { gsub(/[^0-9 ]/, " "); split($0, outer) }
+    wanted && /\[(fully |not )?opaque/ {
+      width = 0; height = 0
+      if (/fully/) { width = outer[3] - outer[1]; height = outer[4] - outer[2] }
+      else if (/\[opaque: /) { gsub(/[^0-9 ]/, " "); split($0, v); width = v[3] - v[1]; height = v[4] - v[2] }
+      print pid, surface, width, height, outer[3] - outer[1], outer[4] - outer[2]
+      found = 1; exit }
     /View [0-9]+ / { wanted = 0 }
     END { exit !found }'
 }
@@ -78,26 +87,20 @@ answer() { xdotool type --delay 20 "$1" && keys Return || fail "cannot type \"$1
 # 1. No X server: the menu's size and scale.
 start_weston --backend=headless-backend.so --width=1280 --height=800 --scale=2 --no-config
 start_game
-read -r pid _ x y width height < <(wait_view "$MENU") || exit 1
+read -r pid surface width height outer_width outer_height < <(wait_view "$MENU") || exit 1
 [ "$pid" = "$GAME_PID" ] || fail "the menu is shown by process $pid, not by the program"
 [ "$width x $height" = "410 x 164" ] || fail "the menu is $width x $height logical pixels, not 410 x 164"
-# Stretched from a picture at 96 dpi, the menu would be made of 2 x 2 blocks of one colour.
-# drawn_menu: a screenshot of the menu in device pixels, once it shows more than its background.
-drawn_menu() {
-  rm -f "$SESSION"/wayland-screenshot-*.png
-  (cd "$SESSION" && in_session timeout 10 weston-screenshooter) &&
-    "$PROBE" "$SESSION"/wayland-screenshot-*.png $((2 * x)) $((2 * y)) 820 328 >"$SESSION/menu" &&
-    [ "$(awk '$1 == "colours" { print $2 }' "$SESSION/menu")" -gt 16 ]
-}
-wait_until 10 drawn_menu || fail "the menu was not drawn"
-block=$(awk '$1 == "block" { print $2 }' "$SESSION/menu")
-[ "$block" = 1 ] || fail "the menu is drawn in blocks of $block device pixels, stretched"
+# asked CLIENT REQUEST: whether the client asked that of Weston.
+asked() { grep -qF "client $1 rq $2" "$SESSION/proto.log"; }
+client=$(grep -F ".set_title(\"$MENU\")" "$SESSION/proto.log" | awk '{ print $4; exit }')
+asked "$client" "wl_surface@$surface.set_buffer_scale(2)" || fail "the menu is not drawn at scale 2"
+buffer=$(grep -F "client $client rq wl_shm_pool@" "$SESSION/proto.log" | grep -o 'create_buffer([^)]*)' | tail -1)
+[[ $buffer = *", $((2 * outer_width)), $((2 * outer_height)), "* ]] ||
+  fail "the menu's buffer is not twice its $outer_width x $outer_height: $buffer"
 end_session
 
 # 2. With a seat: a two-player game by keys, to the result box and out.
 start_weston --backend=x11-backend.so --config="$(cd "$(dirname "$0")" && pwd)/weston.ini"
-in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
-wait_until 10 test -s "$SESSION/proto.log" || fail "no protocol log"
 # The keys go to the X window under the pointer: Weston's own.
 output=$(wait_until 10 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
 xdotool mousemove --window "$output" 1 1 || fail "cannot point at Weston"

@@ -1,15 +1,12 @@
 // Reads a PNG file and prints what the install tests check of an icon, as "name value" lines:
 // its width and height, how many pixels are opaque and how many fully clear, how many
 // colours it has, and the side of the largest square blocks of equal pixels it is made of
-// (1 for a picture drawn at its size, 8 for one blown up eight times). Given an area (X Y W H),
-// it reads only that part of the picture: a window in a screenshot.
+// (1 for a picture drawn at its size, 8 for one blown up eight times).
 #include <png.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <set>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -42,32 +39,12 @@ bool madeOfBlocks(const Picture& picture, int side) {
   return true;
 }
 
-// The area of the picture from X, Y, W wide and H high, or nothing when it is not inside.
-bool crop(Picture& picture, int x, int y, int width, int height) {
-  if (x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > picture.width ||
-      y + height > picture.height)
-    return false;
-  std::vector<std::uint32_t> area;
-  area.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  for (int row = y; row < y + height; ++row) {
-    for (int column = x; column < x + width; ++column) area.push_back(picture.at(column, row));
-  }
-  picture = Picture{width, height, std::move(area)};
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   Picture picture;
-  if ((argc != 2 && argc != 6) || !read(argv[1], picture)) {
-    std::fprintf(stderr, "png-probe: cannot read \"%s\" as a PNG file\n", argc >= 2 ? argv[1] : "");
-    return 1;
-  }
-  if (argc == 6 && !crop(picture, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                         std::atoi(argv[5]))) {
-    std::fprintf(stderr, "png-probe: the area %s %s %s %s is not inside \"%s\"\n", argv[2],
-                 argv[3], argv[4], argv[5], argv[1]);
+  if (argc != 2 || !read(argv[1], picture)) {
+    std::fprintf(stderr, "png-probe: cannot read \"%s\" as a PNG file\n", argc == 2 ? argv[1] : "");
     return 1;
   }
   int opaque = 0;
