@@ -2,8 +2,8 @@
 # What other clients and the X server may do to the real program. Destroying a name box
 # answers it empty, destroying a result box dismisses it; destroying the game window goes back to the menu and destroying the
 # menu leaves through the contact box, as their close boxes do; a protocol error that a
-# client provokes through the program's clipboard is reported and the game goes on; only the
-# loss of the X server ends the program, with one line and status 1.
+# client provokes through the program's clipboard is reported on one line and the game goes on;
+# only the loss of the X server ends the program, with one line and status 1.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
 HOSTILE=${3:-}
@@ -13,6 +13,7 @@ trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null; rm -f "$errors"' EXIT
 "$GAME" 2>"$errors" & GAME_PID=$!
 # The program's own lines on standard error (a sanitizer build adds reports of its own).
 said() { grep "^$(basename "$GAME"): " "$errors"; }
+reports() { said | grep -c "$1"; }
 # Failures also show what the program said on standard error.
 fail() { echo "e2e: FAILED: $*; on screen: $(windows | tr '\n' '|'); the program said: $(cat "$errors")" >&2; exit 1; }
 
@@ -34,7 +35,7 @@ wait_gone "PLAYER A WON !"
 
 "$HOSTILE" bad-request "$WINDOW" || fail "the program did not answer the hostile request"
 kill -0 "$GAME_PID" 2>/dev/null || fail "a protocol error ended the program"
-[ "$(grep -c BadAtom "$errors")" = 1 ] || fail "the protocol error was not reported once: $(cat "$errors")"
+[ "$(reports 'X error BadAtom')" = 1 ] || fail "the protocol error was not reported once: $(cat "$errors")"
 press "$WINDOW" alt+n
 wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 play 0 3 1 4 2
@@ -48,6 +49,8 @@ dismiss "CONTACT !"
 wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
   fail "the program did not end with 0"
 GAME_PID=""
+[ "$(reports 'windows that are gone')" -le 1 ] || fail "gone windows reported more than once"
+[ "$(said | wc -l)" -le 2 ] || fail "more than two lines of errors"
 
 # A server of its own, to be killed under the running program.
 fifo_dir=$(mktemp -d)
