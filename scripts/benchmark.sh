@@ -150,10 +150,14 @@ sample_median() { grep "^${1// /_} " <<<"$samples" | awk -v column="$2" '{ print
 within() { awk -v value="$1" -v goal="$2" 'BEGIN { exit !(value <= goal) }' && echo ok || echo MISSED; }
 
 missed=0
+# The Linux program's memory ceiling: Qt's libraries alone take about 30 MiB at a bare
+# window's start-up (the start-up goal holds the program to 1.1 times that), and the
+# two-player window and its name boxes add a little.
+linux_mib=40
 if [ -n "${TTT_BENCHMARK_ACCESSIBILITY:-}" ]; then
   # Run again by itself below, with an accessibility bus: the bridge is loaded and idle.
   measure "Linux program, accessibility bus running" "$build_dir/orvane-tictactoe" \
-    "$build_dir/tests/e2e/window-pixels" 9 10 30
+    "$build_dir/tests/e2e/window-pixels" 9 10 "$linux_mib"
   exit "$missed"
 fi
 # beside NAME TITLE PROGRAM: the start-up of another window against the bare Qt window, a figure only.
@@ -187,7 +191,7 @@ benchmark_startup() {
 [ "$part" = idle ] || benchmark_startup
 [ "$part" = startup ] && exit "$missed"
 
-measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 30
+measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 "$linux_mib"
 TTT_BENCHMARK_ACCESSIBILITY=1 "$root/tests/support/with-accessibility-bus.sh" "$0" "$@" || missed=1
 [ -z "$linux_only" ] || exit "$missed"
 # Under Wine the process measured is the Windows program itself (Wine's loader runs it in
