@@ -16,9 +16,13 @@ deb=$staging/out/orvane-tictactoe_${version}_amd64.deb
 
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section)"
 depends=$(dpkg-deb -f "$deb" Depends)
-# The packages that hold the libraries the program asks for by name (libQt6Widgets.so.6 ...).
-linked=$(readelf -d "$build/orvane-tictactoe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' |
-  while read -r library; do dpkg -S "*/$library" | sed -n '1s/:.*//p'; done | sort -u)
+# The packages that hold the libraries the program asks for by name (libQt6Widgets.so.6 ...),
+# each where the loader finds it.
+needed=$(readelf -d "$build/orvane-tictactoe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+linked=$(ldd "$build/orvane-tictactoe" | awk 'NR == FNR { needed[$1] = 1; next } ($1 in needed) { print $3 }' \
+  <(echo "$needed") - | while read -r path; do
+    dpkg -S "$path" 2>/dev/null || dpkg -S "$(realpath "$path")"
+  done | sed 's/:.*//' | sort -u)
 echo "$linked" | grep -q '^libqt6widgets6$' || fail "the program does not link Qt Widgets: $linked"
 for needed in $linked fonts-liberation fonts-comic-neue; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (|].*//' | grep -qx "$needed" ||
