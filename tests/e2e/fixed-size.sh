@@ -17,9 +17,7 @@ keeps_size() {
   xdotool windowsize "$1" $((wide + 90)) $((high + 60)) || fail "cannot resize window $1"
   wait_until 5 size_is "$1" "$own" || fail "window $1 stayed $(size "$1"), not $own"
 }
-# The first of the window's types: the one a window manager that knows it goes by (Qt adds
-# NORMAL after DIALOG for those that do not).
-window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -n 's/.* = //; s/,.*//p'; }
+window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE | sed -n 's/.* = //p'; }
 is_dialog() { [ "$(window_type "$1")" = _NET_WM_WINDOW_TYPE_DIALOG ] || fail "window $1 is no dialog"; }
 
 start_game

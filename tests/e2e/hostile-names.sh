@@ -8,7 +8,7 @@ setup "$@"
 command -v xclip >/dev/null || fail "xclip is not installed"
 clip() { printf '%s' "$1" | xclip -selection clipboard -t UTF8_STRING -i; }
 # paste BOX: Ctrl+V in a name box, then waits for text in its field (right of the cursor).
-has_text() { mask "$1" "$(px 16)" "$(px 35)" "$(px 220)" "$(px 10)" | grep -q '#'; }
+has_text() { mask "$1" "$(px 56)" "$(px 48)" "$(px 300)" "$(px 13)" | grep -q '#'; }
 paste() { press "$1" ctrl+v && wait_until 10 has_text "$1" || fail "nothing was pasted"; }
 # close_only WINDOW: its Motif hints ask for move and close only (0x24), no minimise.
 close_only() { xprop -id "$1" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24,' || fail "window $1 may minimise"; }
@@ -39,15 +39,14 @@ read -r X Y WIDTH HEIGHT < <(geometry "$box")
 screen=($(xdotool getdisplaygeometry))
 ((X >= 0 && Y >= 0 && X + WIDTH <= screen[0] && Y + HEIGHT <= screen[1])) || fail "the box is off screen"
 # Twice the point the box is centred on, and the left of its "OK" button, the one thing drawn
-# in the middle of its bottom: the program's own box is centred on the screen; with
-# TTT_BOX_ON_OWNER=1 (Windows' message box), on the game window.
+# at its bottom: the program's own box is centred on the screen with the button at the right;
+# with TTT_BOX_ON_OWNER=1 (Windows' message box) on the game window, the button in the middle.
 if [ "${TTT_BOX_ON_OWNER:-}" = 1 ]; then
   read -r OX OY OWIDTH OHEIGHT < <(geometry "$WINDOW")
-  centre=($((2 * OX + OWIDTH)) $((2 * OY + OHEIGHT)))
+  centre=($((2 * OX + OWIDTH)) $((2 * OY + OHEIGHT))) button=$((WIDTH / 2 - $(px 45)))
 else
-  centre=("${screen[0]}" "${screen[1]}")
+  centre=("${screen[0]}" "${screen[1]}") button=$((WIDTH - $(px 110)))
 fi
-button=$((WIDTH / 2 - $(px 45)))
 ((2 * X + WIDTH - centre[0] <= 4 && centre[0] - 2 * X - WIDTH <= 4)) || fail "the box is not centred across"
 ((2 * Y + HEIGHT - centre[1] <= 4 && centre[1] - 2 * Y - HEIGHT <= 4)) || fail "the box is not centred down"
 [ "$(mask "$box" "$button" $((HEIGHT - $(px 33))) "$(px 90)" "$(px 23)" | tr -cd '#' | wc -c)" -gt 50 ] || fail "no button"
