@@ -23,9 +23,6 @@ class ControlLink : public ControlObserver {
     attached_ = false;
   }
 
- protected:
-  ~ControlLink() = default;
-
  private:
   Control& control_;
   bool attached_ = true;
