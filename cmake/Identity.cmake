@@ -4,8 +4,8 @@ set(TTT_PROGRAM_NAME orvane-tictactoe)
 set(TTT_DISPLAY_NAME "Orvane's Tic Tac Toe")
 set(TTT_PUBLISHER Orvane)  # the company of the Windows program and its installers
 set(TTT_APPLICATION_ID example.orvane.TicTacToe)
-# FLTK cuts a window class at its first punctuation mark, so the reverse-DNS id cannot be the
-# class; the project name, which has none, is.
+# The windows' class (WM_CLASS) is the project name, which the desktop entry names; the
+# reverse-DNS id is the Wayland application id.
 set(TTT_WINDOW_CLASS ${PROJECT_NAME})
 
 set(TTT_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)

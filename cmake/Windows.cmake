@@ -75,7 +75,9 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_art ttt_platform)
 target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(ttt_win32 PUBLIC user32 gdi32 comctl32 shell32 ole32 oleaut32 oleacc)
+# usp10 first: MinGW-w64's gdi32 also names the Script functions, which only newer Windows
+# export from gdi32.dll.
+target_link_libraries(ttt_win32 PUBLIC usp10 user32 gdi32 comctl32 shell32 ole32 oleaut32 oleacc)
 
 # Its resources: the light bulb icon rendered from the windows' own drawing, the version from
 # project(), and the manifest (common controls 6, per-monitor DPI awareness v2).

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
@@ -30,8 +31,12 @@ int main(int argc, char** argv) {
     return EXIT_FAILURE;
   }
   ttt::routeToolkitMessages(ttt::kProgramName);
-  int qtArgc = 1;
-  QApplication application(qtArgc, argv);
+  // Qt takes the instance half of each window's class (WM_CLASS) from -name; the class half
+  // from the application name.
+  std::array<char*, 4> qtArguments{argv[0], const_cast<char*>("-name"),
+                                   const_cast<char*>(ttt::kWindowClass), nullptr};
+  int qtArgc = 3;
+  QApplication application(qtArgc, qtArguments.data());
   // A second start on the desktop brings the running program to the front instead.
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;

@@ -6,9 +6,13 @@ namespace ttt {
 
 class Form;
 
-// A form's real window, as a backend builds it from the form's layout and controls.
+// A form's real window, as a backend builds it from the form's layout and controls. It
+// stands for one window on screen, so it is never copied.
 class FormWindow {
  public:
+  FormWindow() = default;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
   virtual ~FormWindow() = default;
   virtual void open() = 0;   // on screen for the first time: centred, focus on the first button
   virtual void raise() = 0;  // on screen again, in front

@@ -21,6 +21,12 @@ std::wstring ClientAccessible::name() const {
 
 LONG ClientAccessible::state() const {
   LONG state = 0;
+  if (frame_ != nullptr) {
+    const AccessibleStates states = owner_.statesOf(*frame_);
+    if (!states.showing) state |= STATE_SYSTEM_INVISIBLE;
+    if (!states.enabled) state |= STATE_SYSTEM_UNAVAILABLE;
+    return state;
+  }
   if (!IsWindowVisible(container_)) state |= STATE_SYSTEM_INVISIBLE;
   if (!IsWindowEnabled(container_)) state |= STATE_SYSTEM_UNAVAILABLE;
   return state;

@@ -24,11 +24,10 @@ std::wstring LabelAccessible::name() const { return spokenName(item_); }
 
 LONG LabelAccessible::state() const {
   LONG state = 0;
-  if (!item_.control.visible() || !IsWindowVisible(item_.container)) {
-    state |= STATE_SYSTEM_INVISIBLE;
-  }
-  // A frame that takes no input takes no clicks on its cells.
-  if (!IsWindowEnabled(item_.container)) state |= STATE_SYSTEM_UNAVAILABLE;
+  const AccessibleStates states = owner_.statesOf(item_);
+  if (!states.showing) state |= STATE_SYSTEM_INVISIBLE;
+  // Neither does a cell in a frame that takes no input take clicks.
+  if (!states.enabled) state |= STATE_SYSTEM_UNAVAILABLE;
   switch (accessibleRole(item_.layout)) {
     case AccessibleRole::Link:
       return state | STATE_SYSTEM_LINKED;

@@ -2,22 +2,21 @@
 
 #include "win32/WinApi.h"
 
+#include <string>
+
 namespace ttt {
 
-// Makes a one-line edit field a name field of at most kMaxNameCharacters characters (code
-// points, so a character beyond the Basic Multilingual Plane counts once): typing stops at
-// the limit with a beep, and a paste keeps what fits of its first line, beeping when the
-// limit cut it. The edit's own limit counts UTF-16 units and would split a surrogate pair.
+// Makes a one-line edit field a name field: every character typed or composed, and every
+// paste, goes through the name rule (screens/NameRule.h) with Windows' own cluster
+// boundaries, and the edit inserts only what the rule keeps, beeping when the limit cut it.
 class NameEdit {
  public:
-  static constexpr int kMaxNameCharacters = 255;
-
   static void limit(HWND edit);
 
  private:
   static LRESULT CALLBACK procedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
-  static bool mayType(HWND edit, wchar_t character);
-  static void paste(HWND edit);
+  static void insert(HWND edit, const std::wstring& inserted);
+  static void type(HWND edit, wchar_t character);
 };
 
 }  // namespace ttt

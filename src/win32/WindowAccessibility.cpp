@@ -12,19 +12,12 @@
 
 namespace ttt {
 
-namespace {
-
-// Lines are drawing, not content: a screen reader hears the labels, buttons and frames.
-bool isSpoken(const ControlItem& item) { return item.layout.kind != ControlKind::Line; }
-
-}  // namespace
-
 std::wstring spokenName(const ControlItem& item) {
   return toWide(accessibleName(item.layout, item.control.caption()));
 }
 
-WindowAccessibility::WindowAccessibility(HWND window, const Items& items, Click click)
-    : window_(window), items_(items), click_(std::move(click)) {
+WindowAccessibility::WindowAccessibility(HWND window, Form& form, const Items& items, Click click)
+    : window_(window), description_(form), items_(items), click_(std::move(click)) {
   for (const auto& item : items_) {
     if (item->layout.kind == ControlKind::Label) names_[item.get()] = spokenName(*item);
   }
@@ -59,26 +52,40 @@ void WindowAccessibility::changed(const ControlItem& item) {
   if (name == known->second) return;
   known->second = std::move(name);
   // A hidden label (the side to move, the move counter) changes unheard.
-  if (!item.control.visible()) return;
+  if (!statesOf(item).showing) return;
   const auto siblings = childrenOf(item.container);
   const auto place = std::find(siblings.begin(), siblings.end(), &item);
+  if (place == siblings.end()) return;
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.container, OBJID_CLIENT,
                  static_cast<LONG>(place - siblings.begin()) + 1);
 }
 
-// Reading order: by rows from the top, each from the left, as the layout places them.
 std::vector<const ControlItem*> WindowAccessibility::childrenOf(HWND container) const {
-  std::vector<const ControlItem*> children;
-  for (const auto& item : items_) {
-    if (item->container == container && isSpoken(*item)) children.push_back(item.get());
+  int parent = -1;
+  if (container != window_) {
+    const ControlItem* frame = itemOfWindow(container);
+    const auto place = frame ? description_.placeOf(frame->control) : std::nullopt;
+    if (!place) return {};
+    parent = static_cast<int>(*place);
   }
-  std::stable_sort(children.begin(), children.end(),
-                   [](const ControlItem* a, const ControlItem* b) {
-                     const TwipsRect& first = a->layout.rect;
-                     const TwipsRect& second = b->layout.rect;
-                     return std::pair(first.top, first.left) < std::pair(second.top, second.left);
-                   });
+  std::vector<const ControlItem*> children;
+  for (const std::size_t child : description_.childrenOf(parent)) {
+    if (const ControlItem* item = itemOf(*description_.items()[child].control))
+      children.push_back(item);
+  }
   return children;
+}
+
+const ControlItem* WindowAccessibility::itemOf(const Control& control) const {
+  for (const auto& item : items_) {
+    if (&item->control == &control) return item.get();
+  }
+  return nullptr;
+}
+
+AccessibleStates WindowAccessibility::statesOf(const ControlItem& item) const {
+  const auto place = description_.placeOf(item.control);
+  return place ? description_.states(description_.items()[*place]) : AccessibleStates{};
 }
 
 // The child window under the point, or else the topmost label on screen there.

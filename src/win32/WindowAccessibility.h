@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "screens/AccessibleDescription.h"
 #include "win32/ControlItem.h"
 
 namespace ttt {
@@ -16,18 +17,19 @@ namespace ttt {
 class ClientAccessible;
 class LabelAccessible;
 
-// What one window shows to screen readers through MSAA. The client area of the window and
-// of each frame is an object whose children, in reading order, are the buttons (with the
-// platform's own objects), the frames, and the labels and cells that the window paints,
-// each an object of its own with its role, name, state and place. Its objects live as long
-// as their clients hold them; once the window goes they are disconnected.
+// What one window shows to screen readers through MSAA, rendering the form's accessible
+// description: the client area of the window and of each frame is an object whose children,
+// in the description's reading order, are the buttons (with the platform's own objects),
+// the frames, and the labels and cells that the window paints, each an object of its own
+// with its role, name, states and place. Its objects live as long as their clients hold
+// them; once the window goes they are disconnected.
 class WindowAccessibility {
  public:
   using Items = std::vector<std::unique_ptr<ControlItem>>;
   using Click = std::function<void(const ControlItem&)>;
 
   // `items` are the window's, topmost first; `click` clicks a label as the mouse does.
-  WindowAccessibility(HWND window, const Items& items, Click click);
+  WindowAccessibility(HWND window, Form& form, const Items& items, Click click);
   ~WindowAccessibility();
   WindowAccessibility(const WindowAccessibility&) = delete;
   WindowAccessibility& operator=(const WindowAccessibility&) = delete;
@@ -43,13 +45,17 @@ class WindowAccessibility {
   std::vector<const ControlItem*> childrenOf(HWND container) const;
   const ControlItem* childAt(HWND container, POINT clientPoint) const;
   const ControlItem* itemOfWindow(HWND window) const;
+  AccessibleStates statesOf(const ControlItem& item) const;
   IDispatch* objectOf(const ControlItem& item);
   IDispatch* clientOf(HWND container);
   HWND window() const { return window_; }
   void click(const ControlItem& label) const { click_(label); }
 
  private:
+  const ControlItem* itemOf(const Control& control) const;
+
   HWND window_;
+  AccessibleDescription description_;
   const Items& items_;
   Click click_;
   std::map<HWND, ClientAccessible*> clients_;

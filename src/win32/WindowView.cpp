@@ -7,8 +7,10 @@
 #include <optional>
 
 #include "art/Images.h"
+#include "forms/ClickReach.h"
 #include "forms/Form.h"
 #include "screens/AccessibleText.h"
+#include "screens/CaptionMarkup.h"
 #include "win32/CellKeyInput.h"
 #include "win32/DpiFunctions.h"
 #include "win32/WideText.h"
@@ -32,6 +34,11 @@ DWORD windowExStyle(const FormLayout& layout) {
 
 int width(const RECT& rect) { return rect.right - rect.left; }
 int height(const RECT& rect) { return rect.bottom - rect.top; }
+
+// A button's caption as the shared parser reads it, for the button to show and press.
+std::wstring buttonText(const Control& button) {
+  return toWide(mnemonicCaption(parseCaption(button.caption())));
+}
 
 }  // namespace
 
@@ -57,7 +64,7 @@ WindowView::WindowView(Form& form, HWND owner) : form_(form) {
   buildItems();
   applyDpi(DpiFunctions::system().windowDpi(window_));
   accessibility_ = std::make_unique<WindowAccessibility>(
-      window_, items_, [this](const ControlItem& label) { clickLabel(label); });
+      window_, form_, items_, [this](const ControlItem& label) { clickLabel(label); });
   const bool face = layout.icon == WindowIcon::SmilingFace;
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(32)));
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(16)));
@@ -93,7 +100,7 @@ void WindowView::createChildWindow(ControlItem& item) {
   const DWORD shown = item.control.visible() ? WS_VISIBLE : 0;
   const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id));
   if (layout.kind == ControlKind::Button) {
-    item.window = CreateWindowExW(0, WC_BUTTONW, toWide(item.control.caption()).c_str(),
+    item.window = CreateWindowExW(0, WC_BUTTONW, buttonText(item.control).c_str(),
                                   WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
                                   0, 0, 0, 0, item.container, id, nullptr, nullptr);
   } else if (layout.kind == ControlKind::Frame) {
@@ -159,7 +166,7 @@ void WindowView::destroyWindow() {
 
 void WindowView::focusFirstButton() {
   for (ControlItem* button : geometry::buttonsInTabOrder(items_)) {
-    if (IsWindowVisible(button->window) && IsWindowEnabled(button->window)) {
+    if (clickReaches(form_, button->control)) {
       SetFocus(button->window);
       return;
     }
@@ -171,7 +178,7 @@ void WindowView::apply(ControlItem& item) {
   const Control& control = item.control;
   switch (item.layout.kind) {
     case ControlKind::Button:
-      SetWindowTextW(item.window, toWide(control.caption()).c_str());
+      SetWindowTextW(item.window, buttonText(control).c_str());
       ShowWindow(item.window, control.visible() ? SW_SHOWNA : SW_HIDE);
       EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
@@ -231,11 +238,9 @@ void WindowView::clickCell(int index) {
   }
 }
 
-// As with the mouse, a hidden label or one in a frame that takes no input gets no click.
-void WindowView::clickLabel(const ControlItem& label) {
-  if (!label.control.visible() || !IsWindowEnabled(label.container)) return;
-  label.control.click();
-}
+// As with the mouse, a hidden label or one in a hidden frame or one that takes no input gets
+// no click.
+void WindowView::clickLabel(const ControlItem& label) { clickAsOnScreen(form_, label.control); }
 
 LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -299,7 +304,7 @@ LRESULT WindowView::OnLButtonUp(HWND container, LPARAM lParam) {
   pressed_ = nullptr;
   if (GetCapture() == container) ReleaseCapture();
   // The handler may close this very window: nothing of it is touched afterwards.
-  if (item != nullptr && pressed == &item->control) item->control.click();
+  if (item != nullptr && pressed == &item->control) clickAsOnScreen(form_, item->control);
   return 0;
 }
 
@@ -311,7 +316,7 @@ LRESULT WindowView::OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
 LRESULT WindowView::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) == BN_CLICKED) {
     ControlItem* button = buttonById(LOWORD(wParam));
-    if (button != nullptr) button->control.click();
+    if (button != nullptr) clickAsOnScreen(form_, button->control);
   }
   return 0;  // IDCANCEL from Escape closes nothing
 }

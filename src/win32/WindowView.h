@@ -26,8 +26,6 @@ class WindowView : public FormWindow {
   // A window with an owner has no taskbar button.
   WindowView(Form& form, HWND owner);
   ~WindowView() override;
-  WindowView(const WindowView&) = delete;
-  WindowView& operator=(const WindowView&) = delete;
 
   void open() override;
   void raise() override;

@@ -2,7 +2,8 @@
 # Names no one should type, on the real program: a mebibyte pasted in pieces (INCR) from
 # the clipboard and a paste holding a line break. The program lives on, the names stop at
 # 255 characters and at the line break, and the result box sits centred on the screen with
-# its button on it. Pasted blanks stay in the names. No window offers to minimise.
+# its button on it. Pasted blanks stay in the names. 255 letters each with a combining accent
+# are 255 characters: kept whole, the 256th refused. No window offers to minimise.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
 command -v xclip >/dev/null || fail "xclip is not installed"
@@ -76,5 +77,18 @@ press "$WINDOW" alt+n
 wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 play 0 3 1 4 2
 dismiss "    WON !"
+leave "$WINDOW" "TWO PLAYER !"
+
+# "e" and a combining acute, 256 times: the name keeps the first 255 whole.
+press "$menu" alt+t
+clip "$(printf 'e\xcc\x81%.0s' $(seq 256))"
+first=$(wait_window "$ASK") || exit 1
+paste "$first"
+press "$first" Return
+second=$(wait_window "$ASK" "$first") || exit 1
+press "$second" Return
+WINDOW=$(wait_window "TWO PLAYER !") || exit 1
+play 0 3 1 4 2
+dismiss "$(printf 'e\xcc\x81%.0s' $(seq 255)) WON !"
 leave "$WINDOW" "TWO PLAYER !"
 quit

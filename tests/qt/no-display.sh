@@ -6,7 +6,7 @@ expect() {  # expect MESSAGE_START ENVIRONMENT...
   output=$(timeout 10 env "$@" "$game" 2>&1 >/dev/null)
   status=$?
   case "$status:$output" in
-    "1:orvane-tictactoe: cannot open the display$start"*) ;;
+    "1:orvane-tictactoe: cannot open the "*"display$start"*) ;;
     *) echo "env $*: exit status $status, message: $output" >&2; exit 1 ;;
   esac
 }
@@ -14,6 +14,13 @@ game=$1
 expect ": DISPLAY is not set" -u DISPLAY
 expect ": DISPLAY is not set" DISPLAY=
 expect " \":9713\": is an X server running there?" DISPLAY=:9713
+# A Wayland session whose compositor is not there, asked for or found from the session.
+runtime=$(mktemp -d)
+expect " \"nowhere\": is a compositor running there?" -u DISPLAY QT_QPA_PLATFORM=wayland \
+  WAYLAND_DISPLAY=nowhere XDG_RUNTIME_DIR="$runtime"
+expect " \"$runtime/gone\": is a compositor running there?" -u DISPLAY XDG_SESSION_TYPE=wayland \
+  WAYLAND_DISPLAY="$runtime/gone"
+rmdir "$runtime"
 
 # A server that wants a cookie the program does not have: it must say the server refused it.
 dir=$(mktemp -d)

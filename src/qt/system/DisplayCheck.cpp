@@ -5,21 +5,21 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string_view>
 
 namespace ttt {
 
 namespace {
 
-std::string_view variable(const char* name) {
+// The variable's value; the fallback when it is unset or empty.
+std::string variable(const char* name, const char* fallback = "") {
   const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
+  return value != nullptr && *value != '\0' ? value : fallback;
 }
 
 // Qt runs as a Wayland client when asked to, or in a Wayland session with a compositor.
 bool waylandChosen() {
-  if (!variable("QT_QPA_PLATFORM").empty())
-    return variable("QT_QPA_PLATFORM").starts_with("wayland");
+  const std::string platform = variable("QT_QPA_PLATFORM");
+  if (!platform.empty()) return platform.starts_with("wayland");
   return !variable("WAYLAND_DISPLAY").empty() && variable("XDG_SESSION_TYPE") == "wayland";
 }
 
@@ -51,12 +51,17 @@ bool canOpen(std::string& reason) {
 }  // namespace
 
 std::string displayProblem() {
-  if (waylandChosen()) return "";
+  if (waylandChosen()) {
+    const std::string name = variable("WAYLAND_DISPLAY", "wayland-0");
+    const std::string socket =
+        name.starts_with('/') ? name : variable("XDG_RUNTIME_DIR") + "/" + name;
+    if (access(socket.c_str(), F_OK) == 0) return "";
+    return "cannot open the Wayland display \"" + name + "\": is a compositor running there?";
+  }
   if (variable("DISPLAY").empty()) return "cannot open the display: DISPLAY is not set";
   std::string reason;
   if (canOpen(reason)) return "";
-  const std::string where =
-      "cannot open the display \"" + std::string(variable("DISPLAY")) + "\": ";
+  const std::string where = "cannot open the display \"" + variable("DISPLAY") + "\": ";
   // Only a server that answered gives a reason; silence means nothing answered at all.
   if (reason.empty()) return where + "is an X server running there?";
   return where + "the X server refused the connection (" + reason +

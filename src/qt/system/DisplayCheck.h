@@ -4,9 +4,8 @@
 
 namespace ttt {
 
-// Whether Qt will find a display, and if not, why: "" when it will. An X display is opened and
-// closed once here, since only Xlib hears the reason a server gives for refusing us; a Wayland
-// session is left to Qt.
+// Whether Qt will find a display, and if not, why: "" when it will. An X display is opened once
+// here, as only Xlib hears why a server refuses us; a Wayland compositor's socket is looked for.
 std::string displayProblem();
 
 }  // namespace ttt

@@ -14,8 +14,7 @@ namespace ttt {
 
 namespace {
 
-// How long a later start waits for the holder to listen, which it does right after claiming.
-constexpr int kConnectMilliseconds = 2000;
+constexpr int kConnectMilliseconds = 2000;  // the holder listens right after it claims
 
 QString claimPath(const std::string& applicationId) {
   QString desktop = QStringLiteral("x11-") + qEnvironmentVariable("DISPLAY");
@@ -32,9 +31,8 @@ QString claimPath(const std::string& applicationId) {
 // The box open over the program's windows, if any, else the window on screen, to the front.
 void raiseCurrentWindow() {
   QWidget* current = QApplication::activeModalWidget();
-  for (QWidget* window : QApplication::topLevelWidgets()) {
+  for (QWidget* window : QApplication::topLevelWidgets())
     if (current == nullptr && window->isVisible()) current = window;
-  }
   if (current == nullptr) return;
   current->raise();
   current->activateWindow();
