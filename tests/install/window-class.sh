@@ -4,10 +4,8 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 class=$3
 setup "$1" "$2"
-# The class is WM_CLASS's second string, which docks match StartupWMClass against; the first
-# is the instance, the program's name.
 has_class() {
-  [ "$(xprop -id "$1" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\(.*\)"$/\1/p')" = "$class" ] ||
+  [ "$(xprop -id "$1" WM_CLASS)" = "WM_CLASS(STRING) = \"$class\", \"$class\"" ] ||
     fail "window $1 has $(xprop -id "$1" WM_CLASS)"
 }
 start_game
