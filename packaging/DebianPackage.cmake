@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-comic-neue")
 # The two links in the game windows open the web page and a new mail message through
 # xdg-open. The game plays without it, so it is recommended, which apt installs by default,
-# rather than required of a system that chose to leave it out.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# rather than required of a system that chose to leave it out. On a Wayland desktop the game
+# is a native client through Qt's Wayland plugins; without them it runs through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 # CPack puts the summary on the first line, above this text.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "A small desktop game of noughts and crosses (tic-tac-toe) on a 3 x 3 board.

@@ -21,7 +21,7 @@ fi
 
 source "$root/tests/e2e/lib.sh"
 setup "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels"
-shot() { "$build_dir/tests/e2e/window-png" "$1" "$folder/$2" || fail "cannot save $2"; }
+shot() { "$build_dir/tools/window-png" "$1" "$folder/$2" || fail "cannot save $2"; }
 
 start_game
 menu=$(wait_window "$MENU") || exit 1
@@ -29,7 +29,7 @@ shot "$menu" menu.png
 press "$menu" alt+t
 first=$(answer_input_box "Ann") || exit 1
 answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 play 0 3 1 4 2
 dismiss "Ann WON !"
 wait_until 5 board_is XXXOO.... || fail "the board reads $(board)"

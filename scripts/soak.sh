@@ -32,7 +32,7 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/sanitizers/lsan.supp}
 
 game=$build_dir/orvane-tictactoe
-close_window=$build_dir/tests/e2e/close-window
+close_window=$build_dir/tools/close-window
 logs=$(mktemp -d)
 RANDOM=$seed
 peak=0 actions=0 restarts=0 crashes=0 hangs=0 pid="" memory_start="" memory_end="" instance=0

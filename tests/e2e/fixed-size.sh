@@ -31,7 +31,7 @@ keeps_size "$first"
 press "$first" Escape
 second=$(wait_window "$ASK" "$first") || exit 1
 press "$second" Escape
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 keeps_size "$WINDOW"
 play 0 3 1 4 2
 box=$(wait_window "PLAYER A WON !") || exit 1

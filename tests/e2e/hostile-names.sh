@@ -9,7 +9,7 @@ setup "$@"
 command -v xclip >/dev/null || fail "xclip is not installed"
 clip() { printf '%s' "$1" | xclip -selection clipboard -t UTF8_STRING -i; }
 # paste BOX: Ctrl+V in a name box, then waits for text in its field (right of the cursor).
-has_text() { mask "$1" "$(px 80)" "$(px 52)" "$(px 200)" "$(px 17)" | grep -q '#'; }
+has_text() { mask "$1" "$(px 56)" "$(px 48)" "$(px 300)" "$(px 13)" | grep -q '#'; }
 paste() { press "$1" ctrl+v && wait_until 10 has_text "$1" || fail "nothing was pasted"; }
 # close_only WINDOW: its Motif hints ask for move and close only (0x24), no minimise.
 close_only() { xprop -id "$1" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24,' || fail "window $1 may minimise"; }

@@ -16,7 +16,7 @@ menu=$(wait_window "$MENU") || exit 1
 press "$menu" alt+t
 first=$(answer_input_box "Ann") || exit 1
 answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 
 # The keypad by position: 7 8 9 is the top row. X takes it; O gets the middle left and centre.
 keys "$WINDOW" KP_Home KP_Left KP_Up KP_Begin KP_Prior
@@ -51,7 +51,7 @@ leave "$WINDOW" "TWO PLAYER !"
 # the result box.
 press "$menu" Return
 answer_input_box "Zoe" >/dev/null || exit 1
-WINDOW=$(wait_window "SINGLE PLAYER !") FX=16 FY=24 || exit 1
+WINDOW=$(wait_window "SINGLE PLAYER !") FX=$(px 16) FY=$(px 24) || exit 1
 wait_until 5 board_is ......... || fail "no empty board"
 play_to_result digit_of
 dismiss "$RESULT"

@@ -2,8 +2,8 @@
 # What other clients and the X server may do to the real program. Destroying a name box
 # answers it empty, destroying a result box dismisses it; destroying the game window goes back to the menu and destroying the
 # menu leaves through the contact box, as their close boxes do; a protocol error that a
-# client provokes is reported on one line and the game goes on; only the loss of the X
-# server ends the program, with one line and status 1.
+# client provokes through the program's clipboard is reported on one line and the game goes on;
+# only the loss of the X server ends the program, with one line and status 1.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
 HOSTILE=${3:-}
@@ -21,8 +21,13 @@ menu=$(wait_window "$MENU") || exit 1
 press "$menu" alt+t
 first=$(wait_window "$ASK") || exit 1
 xdotool windowclose "$first" || fail "cannot destroy the first name box"
-answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+# The second name is copied as well, so that the program owns the clipboard.
+second=$(wait_window "$ASK" "$first") || exit 1
+xdotool windowfocus --sync "$second" type --delay 20 Bob || fail "cannot type Bob"
+press "$second" ctrl+a
+press "$second" ctrl+c
+press "$second" Return
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 play 0 3 1 4 2
 box=$(wait_window "PLAYER A WON !") || exit 1
 xdotool windowclose "$box" || fail "cannot destroy the result box"

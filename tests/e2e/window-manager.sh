@@ -32,7 +32,7 @@ keeps_size "$menu"
 press "$menu" alt+t
 first=$(answer_input_box "Ann") || exit 1
 answer_input_box "Bob" "$first" >/dev/null || exit 1
-WINDOW=$(wait_window "TWO PLAYER !") FX=24 FY=24 || exit 1
+WINDOW=$(wait_window "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || exit 1
 keeps_size "$WINDOW"
 play 0 3 1 4 2
 dismiss "Ann WON !"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `cpack -G DEB`: a package that lintian finds no error in, that holds every file the install
-# puts under /usr, that asks for the libraries and fonts the game needs (and recommends the
-# opener of its links), and whose extracted
-# program plays.
+# puts under /usr, that depends on the package of every library the program links and on the
+# fonts it finds by name (and recommends the opener of its links and Qt's Wayland plugins),
+# and whose extracted program plays.
 source "$(dirname "$0")/checks.sh"
 build=$1 cmake=$2 cpack=$3 PROBE=$4 PIXELS=$5
 staging=$(mktemp -d)
@@ -16,12 +16,20 @@ deb=$staging/out/orvane-tictactoe_${version}_amd64.deb
 
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section $(dpkg-deb -f "$deb" Section)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libc6 libfltk1.3 libx11-6 libstdc++6 fonts-liberation fonts-comic-neue; do
+# The packages that hold the libraries the program asks for by name (libQt6Widgets.so.6 ...),
+# each where the loader finds it.
+needed=$(readelf -d "$build/orvane-tictactoe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+linked=$(ldd "$build/orvane-tictactoe" | awk 'NR == FNR { needed[$1] = 1; next } ($1 in needed) { print $3 }' \
+  <(echo "$needed") - | while read -r path; do
+    dpkg -S "$path" 2>/dev/null || dpkg -S "$(realpath "$path")"
+  done | sed 's/:.*//' | sort -u)
+echo "$linked" | grep -q '^libqt6widgets6$' || fail "the program does not link Qt Widgets: $linked"
+for needed in $linked fonts-liberation fonts-comic-neue; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (|].*//' | grep -qx "$needed" ||
     fail "the package does not depend on $needed: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] ||
-  fail "the package does not recommend xdg-utils, which opens the links"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils, qt6-wayland" ] ||
+  fail "the package recommends $(dpkg-deb -f "$deb" Recommends), not xdg-utils and qt6-wayland"
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "the description is one line"
 
 lintian --tag-display-limit 0 "$deb" >"$staging/lintian.log" 2>&1

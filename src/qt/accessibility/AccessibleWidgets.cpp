@@ -76,8 +76,7 @@ QAccessibleInterface* accessibleOf(const QString& /*className*/, QObject* object
     return new QAccessibleWidget(label, qtRole(accessibleRole(label->control().layout())));
   if (auto* frame = dynamic_cast<FrameWidget*>(object)) {
     const auto* window = dynamic_cast<const FormWidget*>(frame->window());
-    const auto place =
-        window != nullptr ? window->description().placeOf(frame->control()) : std::nullopt;
+    const auto place = window ? window->description().placeOf(frame->control()) : std::nullopt;
     const QAccessible::Role role = qtRole(accessibleRole(frame->control().layout()));
     if (!place) return new QAccessibleWidget(frame, role);
     return new ReadingOrder(frame, role, *window, static_cast<int>(*place));

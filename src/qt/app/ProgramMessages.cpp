@@ -2,9 +2,13 @@
 
 #include <unistd.h>
 
-#include <QRegularExpression>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+// After Qt's headers, whose names Xlib's macros would clash with.
+#include <X11/Xlib.h>
 
 namespace ttt {
 
@@ -29,41 +33,47 @@ void say(const QString& line) {
 }
 
 [[noreturn]] void lostDisplay(const char* kind, const char* variable) {
-  const char* name = std::getenv(variable);
   endWith(QStringLiteral("lost the connection to the %1 display \"%2\"")
-              .arg(QLatin1String(kind), QString::fromLocal8Bit(name != nullptr ? name : "")));
-}
-
-// Qt's line about an X protocol error, in the program's words: errors about windows another
-// client destroyed are said once, any other up to a limit, and the game goes on.
-void reportProtocolError(const QRegularExpressionMatch& error) {
-  const QString name = error.captured(1);
-  const QString where = QStringLiteral("%1 in X_%2").arg(name, error.captured(3));
-  if (name == QLatin1String("BadWindow") || name == QLatin1String("BadDrawable")) {
-    if (!reportedGoneWindow_)
-      say(QStringLiteral("ignoring X errors about windows that are gone (%1)").arg(where));
-    reportedGoneWindow_ = true;
-  } else if (++reports_ <= kMaxReports) {
-    const auto resource = static_cast<quint32>(error.captured(2).toLongLong());
-    say(QStringLiteral("X error %1 on resource 0x%2; carrying on").arg(where).arg(resource, 0, 16));
-  } else if (reports_ == kMaxReports + 1) {
-    say(QStringLiteral("more X errors; no longer reporting them"));
-  }
+              .arg(QLatin1String(kind), qEnvironmentVariable(variable)));
 }
 
 void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  static const QRegularExpression protocolError(QStringLiteral(
-      R"(XCB error: \d+ \((\w+)\), sequence: \d+, resource id: (-?\d+), major code: \d+ \((\w+)\))"));
   if (message.contains(QLatin1String("X11 connection broke"))) lostDisplay("X", "DISPLAY");
   if (message.contains(QLatin1String("Wayland connection")))
     lostDisplay("Wayland", "WAYLAND_DISPLAY");
-  if (const auto error = protocolError.match(message); error.hasMatch())
-    return reportProtocolError(error);
   if (type == QtFatalMsg) endWith(message);
   toolkitHandler_(type, context, message);
 }
 
+// Xlib names the error and the request from the X server's own tables, or gives the number.
+std::string described(Display* display, const char* database, int code) {
+  const std::string number = std::to_string(code);
+  char text[128] = "";
+  if (display != nullptr)
+    XGetErrorDatabaseText(display, database, number.c_str(), number.c_str(), text, sizeof text);
+  return display != nullptr ? text : number;
+}
+
 }  // namespace
+
+// Errors about windows another client destroyed are said once, any other up to a limit.
+void reportProtocolError(int error, int request, unsigned resource) {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  Display* display = x11 != nullptr ? x11->display() : nullptr;
+  const std::string where =
+      described(display, "XProtoError", error) + " in " + described(display, "XRequest", request);
+  if (error == BadWindow || error == BadDrawable) {
+    if (!reportedGoneWindow_)
+      say(QStringLiteral("ignoring X errors about windows that are gone (%1)").arg(where.c_str()));
+    reportedGoneWindow_ = true;
+  } else if (++reports_ <= kMaxReports) {
+    say(QStringLiteral("X error %1 on resource 0x%2; carrying on")
+            .arg(where.c_str())
+            .arg(resource, 0, 16));
+  } else if (reports_ == kMaxReports + 1) {
+    say(QStringLiteral("more X errors; no longer reporting them"));
+  }
+}
 
 void routeToolkitMessages(const char* programName) {
   programName_ = programName;

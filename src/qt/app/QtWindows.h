@@ -10,9 +10,8 @@ namespace ttt {
 
 class Form;
 
-// The forms shown as Qt windows: the window registry with the toolkit's calls. A pass of
-// ticks is asked for through a single-shot timer, so nothing wakes the program while no
-// pass is asked for.
+// The forms shown as Qt windows: the window registry with the toolkit's calls. Passes of ticks
+// come from a single-shot timer, so nothing wakes the program while none is asked for.
 class QtWindows : private WindowToolkit, public WindowRegistry {
  public:
   QtWindows();

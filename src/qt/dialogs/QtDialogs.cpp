@@ -1,20 +1,49 @@
 #include "qt/dialogs/QtDialogs.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStyle>
+#include <QValidator>
 
-#include "qt/dialogs/NameValidator.h"
 #include "qt/system/QtGraphemes.h"
 #include "qt/system/ScreenCentred.h"
 #include "screens/MessageWrap.h"
+#include "screens/NameRule.h"
 
 namespace ttt {
 
 namespace {
+
+// Keeps a name field within the shared name rule, whatever brings the text: typing, a paste,
+// an input method or a drop. Qt shows the validator only the text after an edit, so it keeps
+// the text it last accepted to compare with.
+class NameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override;
+
+ private:
+  QtGraphemes clusters_;
+  mutable std::string accepted_;
+};
+
+QValidator::State NameValidator::validate(QString& input, int& position) const {
+  const std::string after = input.toStdString();
+  if (after == accepted_) return Acceptable;
+  const NameChange change = editName(clusters_, accepted_, after);
+  if (change.limited) QApplication::beep();
+  accepted_ = change.text;
+  if (change.text != after) {
+    input = QString::fromStdString(change.text);
+    position = static_cast<int>(
+        QString::fromUtf8(change.text.data(), static_cast<qsizetype>(change.cursor)).size());
+  }
+  return Acceptable;
+}
 
 // The name field's width at 96 dots per inch, as wide as the classic box's.
 constexpr int kFieldWidth = 330;

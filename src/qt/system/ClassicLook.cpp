@@ -29,19 +29,12 @@ QColor qtColour(Colour colour) {
                 static_cast<int>((colour >> 16) & 0xFFu));
 }
 
-// The bevels of the classic look: white above and left, grey and dark grey below and right.
+// The bevels of the classic look: white above and left, grey below and right; Qt derives the
+// rest (navy selections, pale yellow tooltips, greyed text) as the classic desktop has them.
 QPalette classicPalette() {
-  QPalette palette(qtColour(kButtonText), qtColour(kButtonFace), Qt::white, QColor(0xA0A0A0),
-                   QColor(0xA0A0A0), qtColour(systemColour(8)), Qt::white,
-                   qtColour(systemColour(5)), qtColour(kButtonFace));
-  palette.setColor(QPalette::Midlight, QColor(0xE3E3E3));
-  palette.setColor(QPalette::Shadow, QColor(0x696969));
-  palette.setColor(QPalette::Highlight, QColor(0x0078D7));
-  palette.setColor(QPalette::ToolTipBase, QColor(0xFFFFE1));
-  palette.setColor(QPalette::ToolTipText, qtColour(kButtonText));
-  for (const auto role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
-    palette.setColor(QPalette::Disabled, role, QColor(0x6D6D6D));
-  return palette;
+  return QPalette(qtColour(kButtonText), qtColour(kButtonFace), Qt::white, QColor(0xA0A0A0),
+                  QColor(0xA0A0A0), qtColour(systemColour(8)), Qt::white, qtColour(systemColour(5)),
+                  qtColour(kButtonFace));
 }
 
 QFont qtFont(const FontSpec& font, int pixels) {

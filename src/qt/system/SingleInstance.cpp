@@ -31,9 +31,8 @@ QString claimPath(const std::string& applicationId) {
 // The box open over the program's windows, if any, else the window on screen, to the front.
 void raiseCurrentWindow() {
   QWidget* current = QApplication::activeModalWidget();
-  for (QWidget* window : QApplication::topLevelWidgets()) {
+  for (QWidget* window : QApplication::topLevelWidgets())
     if (current == nullptr && window->isVisible()) current = window;
-  }
   if (current == nullptr) return;
   current->raise();
   current->activateWindow();

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "qt/app/ProgramMessages.h"
 #include "qt/system/X11Hints.h"
 
 namespace ttt {
@@ -56,6 +57,11 @@ bool WindowGuard::eventFilter(QObject* watched, QEvent* event) {
 bool WindowGuard::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
   const auto* event = static_cast<const xcb_generic_event_t*>(message);
+  if (event->response_type == 0) {
+    const auto* error = static_cast<const xcb_generic_error_t*>(message);
+    reportProtocolError(error->error_code, error->major_code, error->resource_id);
+    return true;
+  }
   if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY) return false;
   const xcb_window_t gone = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
   for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -5,11 +5,10 @@
 
 namespace ttt {
 
-// Holds every window of the program against what the window manager and other clients may do.
-// A window of fixed size (minimum equal to maximum) is offered for moving and closing only,
-// and a resize from outside, which no window manager may be there to refuse, is undone. A
-// window another X client destroys is closed as by its close box: a box is answered as
-// cancelled, a form asked to close, so that the program never waits on a window that is gone.
+// Holds the windows against what the window manager and other clients may do. A window of fixed
+// size is offered for moving and closing only, and a resize from outside (no window manager may
+// be there to refuse it) is undone. A window another X client destroys is closed as by its close
+// box: a box cancelled, a form asked to close. X protocol errors are said on one line each.
 class WindowGuard : public QObject, public QAbstractNativeEventFilter {
  public:
   WindowGuard();

@@ -18,7 +18,7 @@ ButtonWidget::ButtonWidget(Control& control, const PlacedControl& placed, QWidge
   setPalette(colours);
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QPushButton::clicked, this, [this] { this->control().click(); });
-  watch();
+  attach();
 }
 
 // Qt reads '&' itself: the shared parse is written back for it.

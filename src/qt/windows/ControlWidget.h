@@ -7,28 +7,36 @@
 
 namespace ttt {
 
-// A Qt widget that shows one control of a window, at its placed rectangle: it hears of every
-// change of the control at once, and reports input to it.
-template <typename Widget>
-class ControlWidget : public Widget, public ControlObserver {
+// What ties a widget to its control: it hears of every change at once until its window closes.
+class ControlLink : public ControlObserver {
  public:
-  ControlWidget(Control& control, const PlacedControl& placed, QWidget* parent)
-      : Widget(parent), control_(control) {
-    this->setGeometry(placed.rect.x, placed.rect.y, placed.rect.width, placed.rect.height);
-  }
-  // A window closed earlier may go after a new one: only the observer still set is removed.
-  ~ControlWidget() override { control_.removeObserver(this); }
+  explicit ControlLink(Control& control) : control_(control) {}
   Control& control() const { return control_; }
-
- protected:
   // Shows the control as it is now, and from then on every change of it.
-  void watch() {
+  void attach() {
     control_.setObserver(this);
     controlChanged(control_);
+  }
+  // Once the window has closed, the control may go before the widget.
+  void detach() {
+    if (attached_) control_.removeObserver(this);
+    attached_ = false;
   }
 
  private:
   Control& control_;
+  bool attached_ = true;
+};
+
+// A Qt widget that shows one control of a window, at its placed rectangle.
+template <typename Widget>
+class ControlWidget : public Widget, public ControlLink {
+ public:
+  ControlWidget(Control& control, const PlacedControl& placed, QWidget* parent)
+      : Widget(parent), ControlLink(control) {
+    this->setGeometry(placed.rect.x, placed.rect.y, placed.rect.width, placed.rect.height);
+  }
+  ~ControlWidget() override { detach(); }
 };
 
 }  // namespace ttt

@@ -132,8 +132,12 @@ void FormWidget::raise() {
   activateWindow();
 }
 
-// The widgets stay observers until they go: the form's next window takes the controls over.
-void FormWidget::close() { hide(); }
+void FormWidget::close() {
+  for (QObject* child : findChildren<QObject*>()) {
+    if (auto* link = dynamic_cast<ControlLink*>(child)) link->detach();
+  }
+  hide();
+}
 
 QWidget* FormWidget::widget(const Control& control) const {
   const auto& controls = form_.controls();

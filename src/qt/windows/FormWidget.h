@@ -14,10 +14,9 @@ class ButtonWidget;
 class Control;
 class Form;
 
-// The real window of a form: its fixed client size at 96-dpi pixels (Qt scales them), caption,
-// background, icon and a widget for every control, placed and stacked as the layout is. The
-// close box asks the form to close; Escape closes nothing. Tab and the arrow keys move the
-// focus among the buttons in tab order; a cell key clicks its cell.
+// The real window of a form at its fixed size in 96-dpi pixels (Qt scales them), with a widget
+// for every control, placed and stacked as the layout is. The close box asks the form; Escape
+// closes nothing. Tab and the arrows move among the buttons in tab order; a cell key clicks.
 class FormWidget : public ScreenCentred<QWidget>, public FormWindow {
  public:
   explicit FormWidget(Form& form);

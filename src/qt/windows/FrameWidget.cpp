@@ -12,7 +12,7 @@ FrameWidget::FrameWidget(Control& control, const PlacedControl& placed, QWidget*
   colours.setColor(QPalette::Window, qtColour(placed.layout->backColour));
   setPalette(colours);
   setAutoFillBackground(true);
-  watch();
+  attach();
 }
 
 void FrameWidget::controlChanged(const Control& control) {

@@ -15,7 +15,7 @@ LabelWidget::LabelWidget(Form& form, Control& control, const PlacedControl& plac
   setFont(qtFont(layout_.font, placed.fontPixels));
   setAttribute(Qt::WA_OpaquePaintEvent, layout_.opaque);
   if (layout_.link) setCursor(handCursor(devicePixelRatioF()));
-  watch();
+  attach();
 }
 
 void LabelWidget::controlChanged(const Control& control) {

@@ -6,11 +6,10 @@ namespace ttt {
 
 class Form;
 
-// A label: its caption drawn literally at the top left of its box, wrapped at word breaks, in
-// its font and colour, on its background unless it is transparent. A label that sizes itself
-// keeps its top left corner. A link label shows the hand cursor and repeats its caption as a
-// tooltip. A left press and release over the label clicks the control, as far as a click on
-// the screen may reach it.
+// A label: its caption drawn literally at its top left, wrapped at word breaks, in its font and
+// colour, on its background unless transparent; one that sizes itself keeps its top left. A link
+// shows the hand cursor and repeats its caption as a tooltip. A left click reaches the control
+// as far as a click on the screen may.
 class LabelWidget : public ControlWidget<QWidget> {
  public:
   LabelWidget(Form& form, Control& control, const PlacedControl& placed, QWidget* parent);

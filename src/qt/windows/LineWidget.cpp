@@ -19,7 +19,7 @@ LineWidget::LineWidget(Control& control, const PlacedControl& placed, QWidget* p
               std::abs(line.y2 - line.y1) + 2 * line.width + 1);
   line_ = {line.x1 - left, line.y1 - top, line.x2 - left, line.y2 - top, line.width};
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  watch();
+  attach();
 }
 
 // A pen of width w along y covers the w rows from y - w / 2, as the classic pens do; an odd

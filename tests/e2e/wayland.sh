@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# The real program on a Wayland desktop at 200 %: Weston from Debian, a session of its own with
+# no XWayland, its output at scale 2. The program always runs with no X display to fall back
+# on, as a desktop session starts it (XDG_SESSION_TYPE=wayland).
+#  1. On Weston's headless backend, with no X server at all, the menu opens as a native window
+#     of 410 x 164 logical pixels, drawn at the output's scale: its surface says scale 2 and
+#     its buffers have twice the window's width and height, not a picture Weston stretches.
+#  2. On Weston nested on the test's X server (its x11 backend gives it a seat, so keys sent
+#     to that server reach the focused Wayland window), two players play by keys to the
+#     result box, and leave through the contact box; the program ends with 0.
+# Weston is seen through weston-debug: its scene graph lists each window with its title,
+# process and area, and its protocol log shows what each client asked and which surface has
+# the keyboard.
+source "$(dirname "$0")/lib.sh"
+GAME=${1:-} GAME_PID="" WESTON_PID="" PROTO_PID="" SESSION=""
+[ -x "$GAME" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME, on a display"
+command -v weston >/dev/null && command -v weston-debug >/dev/null || fail "weston is not installed"
+fail() { echo "e2e: FAILED: $*; Weston shows: $(titles | tr '\n' '|')" >&2; exit 1; }
+SOCKET=wayland-ttt
+
+# end_session: stops the program, the protocol log and Weston, and removes the session.
+end_session() {
+  local pid
+  for pid in "$GAME_PID" "$PROTO_PID" "$WESTON_PID"; do
+    [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null
+  done
+  [ -z "$SESSION" ] || rm -rf "$SESSION"
+  GAME_PID="" PROTO_PID="" WESTON_PID="" SESSION=""
+}
+trap end_session EXIT
+# in_session COMMAND...: runs a Wayland client of the session, with no X display.
+in_session() { env -u DISPLAY XDG_RUNTIME_DIR="$SESSION" WAYLAND_DISPLAY="$SOCKET" XDG_SESSION_TYPE=wayland "$@"; }
+# The program itself, not a shell around it, is $GAME_PID.
+start_game() {
+  env -u DISPLAY XDG_RUNTIME_DIR="$SESSION" WAYLAND_DISPLAY="$SOCKET" XDG_SESSION_TYPE=wayland \
+    "$GAME" & GAME_PID=$!
+}
+# start_weston ARGUMENT...: Weston in a private runtime folder, with its debug interface.
+start_weston() {
+  SESSION=$(mktemp -d)  # mode 0700, as a runtime folder must be
+  XDG_RUNTIME_DIR=$SESSION weston --socket="$SOCKET" --use-pixman --debug "$@" \
+    >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
+  wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
+    fail "Weston did not start: $(cat "$SESSION/weston.log")"
+  in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
+  wait_until 10 test -s "$SESSION/proto.log" || fail "no protocol log"
+}
+scene() { in_session timeout 5 weston-debug scene-graph 2>/dev/null; }
+titles() { [ -z "$SESSION" ] || scene | sed -n "s/.*top-level window '\(.*\)' of .*/\1/p"; }
+# view TITLE [NOT_SURFACE]: "PID SURFACE WIDTH HEIGHT OUTER_WIDTH OUTER_HEIGHT" of the window
+# titled TITLE, other than NOT_SURFACE: the size of its opaque area, which leaves out the
+# title bar the program draws itself, and of the whole surface.
+view() {
+  scene | awk -v title="$1" -v not="${2:-}" -v q="'" '
+    index($0, "top-level window " q title q " of ") {
+      match($0, /PID [0-9]+/); pid = substr($0, RSTART + 4, RLENGTH - 4)
+      match($0, /surface ID [0-9]+/); surface = substr($0, RSTART + 11, RLENGTH - 11)
+      wanted = surface != not; next }
+    wanted && /position: / { gsub(/[^0-9 ]/, " "); split($0, outer) }
+    wanted && /\[(fully |not )?opaque/ {
+      width = 0; height = 0
+      if (/fully/) { width = outer[3] - outer[1]; height = outer[4] - outer[2] }
+      else if (/\[opaque: /) { gsub(/[^0-9 ]/, " "); split($0, v); width = v[3] - v[1]; height = v[4] - v[2] }
+      print pid, surface, width, height, outer[3] - outer[1], outer[4] - outer[2]
+      found = 1; exit }
+    /View [0-9]+ / { wanted = 0 }
+    END { exit !found }'
+}
+wait_view() { wait_until 10 view "$@" >/dev/null && view "$@" || fail "no window \"$1\""; }
+gone() { ! view "$1" >/dev/null; }
+wait_gone() { wait_until 10 gone "$1" || fail "\"$1\" is still on screen"; }
+
+# The keyboard is the surface of the last wl_keyboard.enter that Weston sent.
+focused_surface() { sed -n 's/.*wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@\([0-9]*\),.*/\1/p' "$SESSION/proto.log" | tail -1; }
+has_focus() { [ "$(focused_surface)" = "$1" ]; }
+# focus TITLE [NOT_SURFACE]: waits until the window has the keyboard; prints its surface.
+focus() {
+  local surface
+  surface=$(wait_view "$@") || exit 1
+  surface=$(echo "$surface" | cut -d' ' -f2)
+  wait_until 10 has_focus "$surface" || fail "\"$1\" did not get the keyboard"
+  echo "$surface"
+}
+keys() { xdotool key --clearmodifiers "$@" || fail "cannot press $*"; }
+answer() { xdotool type --delay 20 "$1" && keys Return || fail "cannot type \"$1\""; }
+
+# 1. No X server: the menu's size and scale.
+start_weston --backend=headless-backend.so --width=1280 --height=800 --scale=2 --no-config
+start_game
+read -r pid surface width height outer_width outer_height < <(wait_view "$MENU") || exit 1
+[ "$pid" = "$GAME_PID" ] || fail "the menu is shown by process $pid, not by the program"
+[ "$width x $height" = "410 x 164" ] || fail "the menu is $width x $height logical pixels, not 410 x 164"
+# asked CLIENT REQUEST: whether the client asked that of Weston.
+asked() { grep -qF "client $1 rq $2" "$SESSION/proto.log"; }
+client=$(grep -F ".set_title(\"$MENU\")" "$SESSION/proto.log" | awk '{ print $4; exit }')
+asked "$client" "wl_surface@$surface.set_buffer_scale(2)" || fail "the menu is not drawn at scale 2"
+buffer=$(grep -F "client $client rq wl_shm_pool@" "$SESSION/proto.log" | grep -o 'create_buffer([^)]*)' | tail -1)
+[[ $buffer = *", $((2 * outer_width)), $((2 * outer_height)), "* ]] ||
+  fail "the menu's buffer is not twice its $outer_width x $outer_height: $buffer"
+end_session
+
+# 2. With a seat: a two-player game by keys, to the result box and out.
+start_weston --backend=x11-backend.so --config="$(cd "$(dirname "$0")" && pwd)/weston.ini"
+# The keys go to the X window under the pointer: Weston's own.
+output=$(wait_until 10 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
+xdotool mousemove --window "$output" 1 1 || fail "cannot point at Weston"
+start_game
+focus "$MENU" >/dev/null || exit 1
+keys alt+t
+first=$(focus "$ASK") || exit 1
+answer Ann
+focus "$ASK" "$first" >/dev/null || exit 1
+answer Bob
+focus "TWO PLAYER !" >/dev/null || exit 1
+gone "$MENU" || fail "the menu stays on screen beside the game"
+# The digit row in reading order: X takes the top row, O two cells of the middle one.
+keys 1 4 2 5 3
+focus "Ann WON !" >/dev/null || exit 1
+keys Return
+wait_gone "Ann WON !"
+focus "TWO PLAYER !" >/dev/null || exit 1
+keys alt+e
+focus "$MENU" >/dev/null || exit 1
+keys alt+e
+focus "CONTACT !" >/dev/null || exit 1
+keys Return
+wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
+  fail "the program did not end with 0"
+GAME_PID=""
