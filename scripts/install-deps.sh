@@ -8,13 +8,11 @@ set -euo pipefail
 packages=(
   build-essential   # g++, make and dpkg-shlibdeps
   cmake
-  libfltk1.3-dev    # the toolkit, with the X11 headers
+  qt6-base-dev      # the toolkit: Qt 6 Widgets, with its X11 platform plugin
+  qt6-wayland       # makes the program a native Wayland client in a Wayland session
+  libx11-dev        # says why an X display cannot be opened
+  libxcb1-dev       # the window manager hints Qt has no call for
   libpng-dev        # writes the icon theme's icons at build time
-  libpango1.0-dev   # shapes and draws text in any script (HarfBuzz, FriBidi) through Xft
-  pkg-config        # finds the accessibility libraries
-  libatk1.0-dev     # the accessible objects screen readers see
-  libatk-bridge2.0-dev  # hands them to the AT-SPI accessibility bus
-  libdbus-1-dev     # asks the session bus whether an accessibility bus runs
   fontconfig
   fonts-liberation  # stands in for MS Sans Serif
   fonts-comic-neue  # stands in for Comic Sans MS
@@ -29,6 +27,7 @@ test_packages=(
   fonts-wqy-microhei      # a Chinese face for the same tests
   fonts-noto-color-emoji  # emoji for the same tests
   x11-utils           # xprop, and xwininfo to look at windows when a test fails
+  weston              # a Wayland compositor for the walk of the native Wayland program
   icewm               # a window manager that does not enforce size hints, for the tests
   x11-xserver-utils   # xrdb, which sets Xft.dpi for the tests at each scale
   dbus-daemon         # a private session bus for the accessibility test and benchmark

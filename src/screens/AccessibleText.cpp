@@ -1,9 +1,9 @@
 #include "screens/AccessibleText.h"
 
 #include <array>
-#include <cctype>
 
 #include "screens/BoardLayout.h"
+#include "screens/CaptionMarkup.h"
 
 namespace ttt {
 
@@ -11,16 +11,6 @@ namespace {
 
 bool isCell(const ControlLayout& layout) {
   return layout.name == kCellArrayName && layout.index >= 0;
-}
-
-// "&&" stands for one '&'; a single '&' marks the next letter as the access key.
-std::string withoutAccessMarker(std::string_view caption) {
-  std::string text;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-    text += caption[i];
-  }
-  return text;
 }
 
 }  // namespace
@@ -53,20 +43,8 @@ std::string accessibleName(const ControlLayout& layout, std::string_view caption
     return cellPlace(layout.index) + ", " + (caption.empty() ? "empty" : std::string(caption));
   }
   if (layout.kind == ControlKind::Frame && layout.name == kBoardFrameName) return "Board";
-  if (layout.kind == ControlKind::Button) return withoutAccessMarker(caption);
+  if (layout.kind == ControlKind::Button) return parseCaption(caption).text;
   return std::string(caption);
-}
-
-std::optional<char> accessKey(std::string_view caption) {
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] == '&') {
-      ++i;
-      continue;
-    }
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(caption[i + 1])));
-  }
-  return std::nullopt;
 }
 
 }  // namespace ttt

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +19,5 @@ std::string cellPlace(int index);
 // without its access-key marker ("ONE PLAYER"), a cell's place and mark ("top left, X",
 // "centre, empty"), the board frame as "Board", anything else its caption as it stands.
 std::string accessibleName(const ControlLayout& layout, std::string_view caption);
-
-// The letter that Alt presses a button by: the one after a single '&', upper-cased.
-std::optional<char> accessKey(std::string_view caption);
 
 }  // namespace ttt

@@ -5,7 +5,7 @@
 
 # Rank of each layer: a layer may include its own headers and those of lower ranks only.
 set(ranks core=0 forms=1 screens=2 art=3 game=4 twoplayer=5 singleplayer=6 shell=7 platform=8
-    cli=9 fltk=10 win32=10)
+    cli=9 qt=10 win32=10)
 foreach(entry IN LISTS ranks)
   string(REPLACE "=" ";" pair "${entry}")
   list(GET pair 0 layer)

@@ -39,7 +39,6 @@ const ControlLayout& find(const FormLayout& form, const std::string& fullName) {
 TEST(AccessibleText, ButtonsLoseTheirMarkerCellsSayPlaceAndMark) {
   const FormLayout& menu = menuLayout();
   EXPECT_EQ(accessibleName(find(menu, "Command1"), "&ONE PLAYER"), "ONE PLAYER");
-  EXPECT_EQ(accessibleName(find(menu, "Command1"), "R&&D"), "R&D");
   EXPECT_EQ(accessibleRole(find(menu, "Command3")), AccessibleRole::PushButton);
   EXPECT_EQ(accessibleName(find(menu, "Label1"), "A & B"), "A & B") << "labels are literal";
 
@@ -68,14 +67,6 @@ TEST(Announcements, MarksByPlaceScoresByHeadingNothingElse) {
   EXPECT_EQ(announcement(find(single, "Label10(1)"), "12"), "LOSS 12");
   EXPECT_EQ(announcement(find(single, "Label6"), "Ann"), std::nullopt);
   EXPECT_EQ(announcement(find(twoPlayerLayout(), "Label7"), "= \" O \""), std::nullopt);
-}
-
-TEST(AccessibleText, AccessKeyIsTheLetterAfterASingleAmpersand) {
-  EXPECT_EQ(accessKey("&NEW GAME"), 'N');
-  EXPECT_EQ(accessKey("&exit"), 'E');
-  EXPECT_EQ(accessKey("R&&D &go"), 'G');
-  EXPECT_FALSE(accessKey("NO KEY").has_value());
-  EXPECT_FALSE(accessKey("ends with &").has_value());
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+#include "qt/app/QtWindows.h"
+
+#include <QCoreApplication>
+
+#include "qt/windows/FormWidget.h"
+
+namespace ttt {
+
+namespace {
+// The toolkit's shortest timeout: in practice one pass per millisecond.
+constexpr int kPassDelayMilliseconds = 1;
+}  // namespace
+
+QtWindows::QtWindows() : WindowRegistry(static_cast<WindowToolkit&>(*this)) {
+  pass_.setSingleShot(true);
+  pass_.setTimerType(Qt::PreciseTimer);
+  pass_.setInterval(kPassDelayMilliseconds);
+  QObject::connect(&pass_, &QTimer::timeout, [this] { timeout(); });
+}
+
+FormWidget* QtWindows::view(const Form& form) const {
+  return static_cast<FormWidget*>(window(form));
+}
+
+std::unique_ptr<FormWindow> QtWindows::createWindow(Form& form) {
+  return std::make_unique<FormWidget>(form);
+}
+
+// Qt deletes the window once the event loop that asked for it runs again, when no handler
+// of the window is left on the stack. The program ends there if no window is open by then:
+// the handler that closed the last one has returned, with any box it showed.
+void QtWindows::destroyLater(std::unique_ptr<FormWindow> window) {
+  auto* widget = static_cast<FormWidget*>(window.release());
+  QObject::connect(widget, &QObject::destroyed, &pass_, [this] {
+    if (windowsInShownOrder().empty()) QCoreApplication::quit();
+  });
+  widget->deleteLater();
+}
+
+void QtWindows::requestTimeout() { pass_.start(); }
+
+}  // namespace ttt

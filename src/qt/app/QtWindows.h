@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QTimer>
+#include <memory>
+
+#include "forms/FormWindow.h"
+#include "forms/WindowRegistry.h"
+
+namespace ttt {
+
+class Form;
+class FormWidget;
+
+// The forms shown as Qt windows: the window registry with the toolkit's calls. A pass of
+// ticks is asked for through a single-shot timer, so nothing wakes the program while no
+// pass is asked for.
+class QtWindows : private WindowToolkit, public WindowRegistry {
+ public:
+  QtWindows();
+  QtWindows(const QtWindows&) = delete;
+  QtWindows& operator=(const QtWindows&) = delete;
+
+  // The window of a form on screen, or null.
+  FormWidget* view(const Form& form) const;
+
+ private:
+  std::unique_ptr<FormWindow> createWindow(Form& form) override;
+  void destroyLater(std::unique_ptr<FormWindow> window) override;
+  void requestTimeout() override;
+
+  QTimer pass_;
+};
+
+}  // namespace ttt

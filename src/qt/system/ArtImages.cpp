@@ -1,0 +1,52 @@
+#include "qt/system/ArtImages.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "art/Images.h"
+
+namespace ttt {
+
+namespace {
+
+QPixmap toPixmap(const PixelImage& picture, qreal devicePixelRatio) {
+  QImage image(picture.width, picture.height, QImage::Format_RGBA8888);
+  image.fill(Qt::transparent);
+  const auto rowBytes = static_cast<std::size_t>(picture.width) * 4;
+  // Short pixel data would be read past its end: the missing rows stay transparent.
+  for (int row = 0; row < picture.height; ++row) {
+    const std::size_t start = static_cast<std::size_t>(row) * rowBytes;
+    if (start + rowBytes > picture.rgba.size()) break;
+    std::memcpy(image.scanLine(row), picture.rgba.data() + start, rowBytes);
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
+
+int devicePixels(int logical, qreal devicePixelRatio) {
+  return std::max(1, static_cast<int>(std::lround(logical * devicePixelRatio)));
+}
+
+}  // namespace
+
+QIcon windowIcon(WindowIcon icon, qreal devicePixelRatio) {
+  QIcon shown;
+  if (icon == WindowIcon::SmilingFace) {
+    shown.addPixmap(toPixmap(smilingFaceIcon(devicePixels(32, devicePixelRatio)), 1));
+    return shown;
+  }
+  for (const int size : {16, 32})
+    shown.addPixmap(toPixmap(lightBulbIcon(devicePixels(size, devicePixelRatio)), 1));
+  return shown;
+}
+
+QCursor handCursor(qreal devicePixelRatio) {
+  const QPixmap hand = toPixmap(handCursor(devicePixels(32, devicePixelRatio)), devicePixelRatio);
+  return QCursor(hand, kHandCursorHotSpotX, kHandCursorHotSpotY);
+}
+
+}  // namespace ttt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include "forms/Layout.h"
+
+namespace ttt {
+
+// A layout's colour as Qt shows it; a system colour as its classic Windows default.
+QColor qtColour(Colour colour);
+// The classic desktop's colours for Qt's own widgets: buttons, boxes and fields.
+QPalette classicPalette();
+
+}  // namespace ttt
