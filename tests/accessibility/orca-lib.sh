@@ -1,8 +1,8 @@
 # A desktop session with the real Orca screen reader, for walks that play as a blind player
 # does: a private X server and window manager, session bus and accessibility bus, a speech
 # server that writes each utterance Orca speaks as one line of a file, and Orca itself, all
-# under a private HOME. `orca_session` starts it all; everything started is stopped on exit,
-# also on failure. Every wait is bounded.
+# under a private HOME. `orca_session "$@"` starts it all; everything started is stopped on
+# exit, also on failure. Every wait is bounded.
 set -u
 ORCA_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SESSION_PIDS=()
@@ -25,10 +25,18 @@ wait_for() {
   until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done
 }
 
+# stop_process PID: asks the process to end, and ends it when it has not within 5 s (Orca,
+# stopped while it still talks to a program that has gone, can hang on its way out).
+ended() { local state; state=$(ps -o stat= -p "$1" 2>/dev/null); [ -z "$state" ] || [ "${state:0:1}" = Z ]; }
+stop_process() {
+  kill "$1" 2>/dev/null || return 0
+  wait_for 5 ended "$1" || kill -KILL "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+
 session_stop() {
   local i
-  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do kill "${SESSION_PIDS[i]}" 2>/dev/null; done
-  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do wait "${SESSION_PIDS[i]}" 2>/dev/null; done
+  for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do stop_process "${SESSION_PIDS[i]}"; done
   SESSION_PIDS=()
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
 }
@@ -42,34 +50,9 @@ start_in_session() {
   SESSION_PIDS+=($!)
 }
 
-start_display() {
-  mkfifo "$SESSION_DIR/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$SESSION_DIR/display" \
-    >"$SESSION_DIR/xvfb.log" 2>&1 &
-  SESSION_PIDS+=($!)
-  local display=""
-  read -r -t 20 display <"$SESSION_DIR/display" && [ -n "$display" ] || orca_fail "Xvfb did not start"
-  export DISPLAY=":$display"
+start_window_manager() {
   start_in_session icewm icewm
   wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
-}
-
-bus_owned() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
-}
-
-start_buses() {
-  mkfifo "$SESSION_DIR/address"
-  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$SESSION_DIR/address" \
-    >"$SESSION_DIR/dbus.log" 2>&1 &
-  SESSION_PIDS+=($!)
-  local address=""
-  read -r -t 20 address <"$SESSION_DIR/address" && [ -n "$address" ] || orca_fail "no session bus"
-  export DBUS_SESSION_BUS_ADDRESS=$address
-  unset AT_SPI_BUS_ADDRESS NO_AT_BRIDGE
-  start_in_session at-spi /usr/libexec/at-spi-bus-launcher --launch-immediately
-  wait_for 10 bus_owned org.a11y.Bus || orca_fail "no accessibility bus"
 }
 
 # The speech server's only voice is a module that appends each utterance to $SPOKEN.
@@ -101,19 +84,27 @@ start_orca() {
   expect_spoken "Screen reader on" 30
 }
 
-# orca_session: the whole session, ready for a program to be started in it.
+# orca_session "$@": the whole session, ready for a program to be started in it. The
+# calling script is run again inside a private HOME, on an X server and buses of its own
+# (tests/support/with-xvfb.sh and with-accessibility-bus.sh), and the first run waits for it.
 orca_session() {
-  for needed in Xvfb icewm xprop xdotool dbus-daemon dbus-send speech-dispatcher orca \
-    /usr/libexec/at-spi-bus-launcher; do
+  if [ -z "${ORCA_SESSION_HOME:-}" ]; then
+    local home status
+    home=$(mktemp -d)
+    mkdir -p "$home/home" && mkdir -m 0700 "$home/runtime"
+    ORCA_SESSION_HOME=$home HOME=$home/home XDG_RUNTIME_DIR=$home/runtime GSETTINGS_BACKEND=memory \
+      XDG_CONFIG_HOME=$home/home/.config XDG_DATA_HOME=$home/home/.local/share XDG_CACHE_HOME=$home/home/.cache \
+      "$ORCA_LIB_DIR/../support/with-xvfb.sh" "$ORCA_LIB_DIR/../support/with-accessibility-bus.sh" "$0" "$@"
+    status=$?
+    rm -rf "$home"
+    exit "$status"
+  fi
+  for needed in icewm xprop xdotool speech-dispatcher orca; do
     command -v "$needed" >/dev/null 2>&1 || orca_fail "$needed is missing (scripts/install-deps.sh installs it)"
   done
-  SESSION_DIR=$(mktemp -d)
+  SESSION_DIR=$(mktemp -d -p "$ORCA_SESSION_HOME")
   trap session_stop EXIT
-  export HOME=$SESSION_DIR/home XDG_RUNTIME_DIR=$SESSION_DIR/runtime GSETTINGS_BACKEND=memory
-  export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-  mkdir -p "$HOME" && mkdir -m 0700 "$XDG_RUNTIME_DIR"
-  start_display
-  start_buses
+  start_window_manager
   start_speech
   start_orca
 }

@@ -24,7 +24,8 @@ review_row() {
     local before
     before=$(wc -l <"$SPOKEN")
     say_key "$key"
-    wait_for 5 eval '[ "$(wc -l <"$SPOKEN")" -gt "$before" ]' || orca_fail "flat review read no line"
+    # At the last line Orca says nothing more.
+    wait_for 5 eval '[ "$(wc -l <"$SPOKEN")" -gt "$before" ]' || break
     spoken_after "$1" && return
     key=KP_Page_Up
   done
@@ -53,7 +54,7 @@ result_box() {
   say_key Return
 }
 
-orca_session
+orca_session "$@"
 start_program "$GAME"
 
 # The menu: its title and the focused button; Tab moves, Orca's own commands answer.
