@@ -16,6 +16,12 @@ mark() {
   say_key "$(($1 + 1))"
   expect_spoken "${PLACES[$1]}, $2"
 }
+# keypad_mark CELL MARK: the same with the keypad's key of CELL, by position (7 the top left),
+# Num Lock being on.
+keypad_mark() {
+  say_key "KP_$(((2 - $1 / 3) * 3 + $1 % 3 + 1))"
+  expect_spoken "${PLACES[$1]}, $2"
+}
 # review_row TEXT: Orca's flat review from the top of the window, line by line, until a line
 # holds TEXT (a row of the board reads its three cells by place and mark).
 review_row() {
@@ -96,12 +102,14 @@ expect_spoken "NEW GAME push button" 15
 say_key alt+e
 expect_spoken "$MENU" 15
 
-# One player: the computer's replies are spoken in their places, then the result and the
-# score. Each move takes the first cell still empty.
+# One player, by the keypad with Num Lock on: the computer's replies are spoken in their
+# places, then the result and the score. Each move takes the first cell still empty.
 say_key alt+o
 answer_name "ENTER YOUR NAME" Cy
 expect_spoken "SINGLE PLAYER ! frame" 15
 expect_spoken "EXIT push button"
+say_key Num_Lock
+expect_spoken "on"
 board=(. . . . . . . . .)
 first_empty() { local c; for c in 0 1 2 3 4 5 6 7 8; do [ "${board[c]}" = . ] && echo "$c" && return; done; }
 # decided: a line of one mark, or a full board, as the game will announce it.
@@ -123,7 +131,7 @@ heard_reply() {
 }
 until decided; do
   cell=$(first_empty)
-  mark "$cell" X
+  keypad_mark "$cell" X
   board[cell]=X
   decided && break
   wait_for 10 heard_reply || orca_fail "the computer's reply was not spoken"

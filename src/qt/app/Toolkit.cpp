@@ -5,6 +5,7 @@
 
 #include "cli/ProgramIdentity.h"
 #include "qt/accessibility/AccessibleWidgets.h"
+#include "qt/accessibility/KeypadPassThrough.h"
 #include "qt/system/Colours.h"
 #include "qt/system/Fonts.h"
 #include "screens/Placement.h"
@@ -19,6 +20,7 @@ void styleApplication(QApplication& application) {
   application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QApplication::setPalette(classicPalette());
   installAccessibleWidgets();
+  passKeypadDigitsToGameWindows();
   QApplication::setFont(qtFont(kSansRegular8, pointsToPixels(kSansRegular8.points, 96)));
 }
 
