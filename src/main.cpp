@@ -6,14 +6,16 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ProgramIdentity.h"
+#include "platform/ClockRandomSource.h"
 #include "platform/SingleInstance.h"
+#include "platform/UriLauncher.h"
 #include "qt/app/ProgramMessages.h"
-#include "qt/app/QtServices.h"
 #include "qt/app/QtWindows.h"
 #include "qt/app/Toolkit.h"
-#include "qt/system/DestroyedWindowWatch.h"
+#include "qt/dialogs/QtDialogs.h"
 #include "qt/system/DisplayCheck.h"
-#include "qt/system/FixedSizeGuard.h"
+#include "qt/system/WindowGuard.h"
+#include "screens/ApplicationTitle.h"
 #include "shell/Application.h"
 
 // The command line is read here, not by Qt, which would accept options the windows do not
@@ -34,11 +36,14 @@ int main(int argc, char** argv) {
   const ttt::SingleInstance instance(ttt::kApplicationId);
   if (!instance.first()) return EXIT_SUCCESS;
   ttt::styleApplication(application);
-  const ttt::FixedSizeGuard fixedSizes;
-  const ttt::DestroyedWindowWatch destroyedWindows;
-  ttt::QtServices services;
+  const ttt::WindowGuard windowGuard;
+  ttt::QtInputBox inputBox(ttt::kApplicationTitle);
+  ttt::QtMessageBox messageBox;
+  ttt::UriLauncher launcher;
+  ttt::ClockRandomSource random;
+  ttt::Services services{inputBox, messageBox, launcher, random};
   ttt::QtWindows windows;
-  ttt::Application app(services.services, windows);
+  ttt::Application app(services, windows);
   // The program ends once no window is open after a handler returns; the windows are hidden,
   // never closed through Qt, so Qt's own rule for that never applies.
   QApplication::setQuitOnLastWindowClosed(false);

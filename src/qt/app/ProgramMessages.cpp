@@ -3,18 +3,14 @@
 #include <unistd.h>
 
 #include <QRegularExpression>
-#include <QString>
-#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 namespace ttt {
 
 namespace {
 
-// More reports than this would only bury the first ones.
-constexpr int kMaxReports = 20;
+constexpr int kMaxReports = 20;  // more would only bury the first ones
 
 const char* programName_ = "";
 QtMessageHandler toolkitHandler_ = nullptr;
@@ -26,51 +22,43 @@ void say(const QString& line) {
   std::fflush(stderr);
 }
 
+// Nothing more may be said to the display: no clean-up, which would.
 [[noreturn]] void endWith(const QString& line) {
   say(line);
-  // Nothing more may be said to the display: no clean-up, which would.
   _exit(1);
 }
 
-QString displayNamed(const char* variable) {
+[[noreturn]] void lostDisplay(const char* kind, const char* variable) {
   const char* name = std::getenv(variable);
-  return QString::fromLocal8Bit(name != nullptr ? name : "");
+  endWith(QStringLiteral("lost the connection to the %1 display \"%2\"")
+              .arg(QLatin1String(kind), QString::fromLocal8Bit(name != nullptr ? name : "")));
 }
 
-// Qt's one line about an X protocol error, in the program's words: an error about a window
-// that another client destroyed is said once, any other up to a limit, and the game goes on.
+// Qt's line about an X protocol error, in the program's words: errors about windows another
+// client destroyed are said once, any other up to a limit, and the game goes on.
 void reportProtocolError(const QRegularExpressionMatch& error) {
   const QString name = error.captured(1);
-  const bool aboutGoneWindow = name == QLatin1String("BadWindow") ||
-                               name == QLatin1String("BadDrawable");
   const QString where = QStringLiteral("%1 in X_%2").arg(name, error.captured(3));
-  if (aboutGoneWindow) {
+  if (name == QLatin1String("BadWindow") || name == QLatin1String("BadDrawable")) {
     if (!reportedGoneWindow_)
       say(QStringLiteral("ignoring X errors about windows that are gone (%1)").arg(where));
     reportedGoneWindow_ = true;
-    return;
+  } else if (++reports_ <= kMaxReports) {
+    const auto resource = static_cast<quint32>(error.captured(2).toLongLong());
+    say(QStringLiteral("X error %1 on resource 0x%2; carrying on").arg(where).arg(resource, 0, 16));
+  } else if (reports_ == kMaxReports + 1) {
+    say(QStringLiteral("more X errors; no longer reporting them"));
   }
-  if (++reports_ > kMaxReports) {
-    if (reports_ == kMaxReports + 1) say(QStringLiteral("more X errors; no longer reporting them"));
-    return;
-  }
-  const auto resource = error.captured(2).toLongLong();
-  say(QStringLiteral("X error %1 on resource 0x%2; carrying on")
-          .arg(where, QString::number(static_cast<quint32>(resource), 16)));
 }
 
 void onMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   static const QRegularExpression protocolError(QStringLiteral(
       R"(XCB error: \d+ \((\w+)\), sequence: \d+, resource id: (-?\d+), major code: \d+ \((\w+)\))"));
-  if (message.contains(QLatin1String("X11 connection broke")))
-    endWith(QStringLiteral("lost the connection to the X display \"%1\"").arg(displayNamed("DISPLAY")));
+  if (message.contains(QLatin1String("X11 connection broke"))) lostDisplay("X", "DISPLAY");
   if (message.contains(QLatin1String("Wayland connection")))
-    endWith(QStringLiteral("lost the connection to the Wayland display \"%1\"")
-                .arg(displayNamed("WAYLAND_DISPLAY")));
-  if (const auto error = protocolError.match(message); error.hasMatch()) {
-    reportProtocolError(error);
-    return;
-  }
+    lostDisplay("Wayland", "WAYLAND_DISPLAY");
+  if (const auto error = protocolError.match(message); error.hasMatch())
+    return reportProtocolError(error);
   if (type == QtFatalMsg) endWith(message);
   toolkitHandler_(type, context, message);
 }

@@ -6,20 +6,11 @@
 
 namespace ttt {
 
-namespace {
-// The toolkit's shortest timeout: in practice one pass per millisecond.
-constexpr int kPassDelayMilliseconds = 1;
-}  // namespace
-
 QtWindows::QtWindows() : WindowRegistry(static_cast<WindowToolkit&>(*this)) {
   pass_.setSingleShot(true);
   pass_.setTimerType(Qt::PreciseTimer);
-  pass_.setInterval(kPassDelayMilliseconds);
+  pass_.setInterval(1);  // the toolkit's shortest timeout: one pass per millisecond
   QObject::connect(&pass_, &QTimer::timeout, [this] { timeout(); });
-}
-
-FormWidget* QtWindows::view(const Form& form) const {
-  return static_cast<FormWidget*>(window(form));
 }
 
 std::unique_ptr<FormWindow> QtWindows::createWindow(Form& form) {

@@ -9,7 +9,6 @@
 namespace ttt {
 
 class Form;
-class FormWidget;
 
 // The forms shown as Qt windows: the window registry with the toolkit's calls. A pass of
 // ticks is asked for through a single-shot timer, so nothing wakes the program while no
@@ -17,11 +16,6 @@ class FormWidget;
 class QtWindows : private WindowToolkit, public WindowRegistry {
  public:
   QtWindows();
-  QtWindows(const QtWindows&) = delete;
-  QtWindows& operator=(const QtWindows&) = delete;
-
-  // The window of a form on screen, or null.
-  FormWidget* view(const Form& form) const;
 
  private:
   std::unique_ptr<FormWindow> createWindow(Form& form) override;

@@ -6,8 +6,7 @@
 #include "cli/ProgramIdentity.h"
 #include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/accessibility/KeypadPassThrough.h"
-#include "qt/system/Colours.h"
-#include "qt/system/Fonts.h"
+#include "qt/system/ClassicLook.h"
 #include "screens/Placement.h"
 #include "screens/ScreenStyle.h"
 

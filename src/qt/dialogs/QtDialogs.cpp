@@ -1,50 +1,73 @@
 #include "qt/dialogs/QtDialogs.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
-#include <QVBoxLayout>
+#include <QStyle>
 
 #include "qt/dialogs/NameValidator.h"
+#include "qt/system/QtGraphemes.h"
+#include "qt/system/ScreenCentred.h"
+#include "screens/MessageWrap.h"
 
 namespace ttt {
 
 namespace {
 
+// The name field's width at 96 dots per inch, as wide as the classic box's.
+constexpr int kFieldWidth = 330;
+constexpr int kMargin = 10;
+constexpr int kTopMargin = 26;
+
 // A carriage return shows as a box in Qt's text: a line break is shown once, "\r\n" or not.
 QString shownText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return shown;
+  return QString::fromStdString(text)
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-// The window the box opens over: the one in front, if any.
-QWidget* owner() { return QApplication::activeWindow(); }
+// Qt breaks the text at blanks; a run without one, a long name, is broken between characters
+// so that the box fits on its screen.
+QString wrapped(const QString& text, const QMessageBox& box) {
+  const QScreen* screen = box.screen();
+  const int width =
+      widestMessageLine(screen != nullptr ? screen->availableGeometry().width() : 800);
+  const QFontMetrics metrics(box.font());
+  const auto measure = [&metrics](std::string_view utf8) {
+    return metrics.horizontalAdvance(
+        QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+  };
+  return QString::fromStdString(
+      breakLongRuns(text.toStdString(), width, measure, QtGraphemes(), "\n"));
+}
 
 }  // namespace
 
+// Laid out as the classic input box: the question icon beside the prompt and a wide field,
+// the buttons at the bottom right.
 std::string QtInputBox::ask(const std::string& prompt) {
-  QDialog dialog(owner());
+  ScreenCentred<QDialog> dialog;
   dialog.setWindowTitle(title_);
-  auto* layout = new QVBoxLayout(&dialog);
+  dialog.setAccessibleDescription(QString::fromStdString(prompt));
+  auto* layout = new QGridLayout(&dialog);
+  auto* icon = new QLabel(&dialog);
+  icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32));
   auto* label = new QLabel(shownText(prompt), &dialog);
   label->setTextFormat(Qt::PlainText);
   auto* field = new QLineEdit(&dialog);
   field->setValidator(new NameValidator(field));
-  label->setBuddy(field);
+  field->setMinimumWidth(kFieldWidth);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(label);
-  layout->addWidget(field);
-  layout->addWidget(buttons);
+  layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+  layout->addWidget(label, 0, 1);
+  layout->addWidget(field, 1, 1);
+  layout->addWidget(buttons, 2, 0, 1, 2);
+  layout->setContentsMargins(kMargin, kTopMargin, kMargin, kMargin);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 40);
   field->setFocus();
   if (dialog.exec() != QDialog::Accepted) return {};
   return field->text().toStdString();
@@ -52,10 +75,13 @@ std::string QtInputBox::ask(const std::string& prompt) {
 
 void QtMessageBox::show(const std::string& prompt, int style, const std::string& title) {
   const auto icon = style == kStyleExclamation ? QMessageBox::Warning : QMessageBox::Information;
-  QMessageBox box(icon, QString::fromStdString(title), shownText(prompt), QMessageBox::Ok,
-                  owner());
+  ScreenCentred<QMessageBox> box(icon, QString::fromStdString(title), QString(), QMessageBox::Ok);
+  box.setText(wrapped(shownText(prompt), box));
   box.setTextFormat(Qt::PlainText);
+  box.setAccessibleDescription(QString::fromStdString(prompt));
   box.layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The style centres the button; the classic box has it at the bottom right.
+  if (auto* buttons = box.findChild<QDialogButtonBox*>()) buttons->setCenterButtons(false);
   box.exec();
 }
 

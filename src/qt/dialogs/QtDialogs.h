@@ -8,7 +8,7 @@
 namespace ttt {
 
 // The input box: the prompt above a name field, "OK" and "Cancel", under the application's
-// title, modal and centred over the window in front.
+// title, modal and centred on the screen.
 class QtInputBox : public InputBox {
  public:
   explicit QtInputBox(const std::string& title) : title_(QString::fromStdString(title)) {}
@@ -19,7 +19,7 @@ class QtInputBox : public InputBox {
   QString title_;
 };
 
-// The message box: modal, centred over the window in front, one "OK", the exclamation icon
+// The message box: modal, centred on the screen, one "OK", the exclamation icon
 // for the exclamation style and the information icon for any other.
 class QtMessageBox : public MessageBox {
  public:

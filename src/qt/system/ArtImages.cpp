@@ -4,7 +4,6 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "art/Images.h"
 
@@ -15,13 +14,9 @@ namespace {
 QPixmap toPixmap(const PixelImage& picture, qreal devicePixelRatio) {
   QImage image(picture.width, picture.height, QImage::Format_RGBA8888);
   image.fill(Qt::transparent);
-  const auto rowBytes = static_cast<std::size_t>(picture.width) * 4;
-  // Short pixel data would be read past its end: the missing rows stay transparent.
-  for (int row = 0; row < picture.height; ++row) {
-    const std::size_t start = static_cast<std::size_t>(row) * rowBytes;
-    if (start + rowBytes > picture.rgba.size()) break;
-    std::memcpy(image.scanLine(row), picture.rgba.data() + start, rowBytes);
-  }
+  // Short pixel data would be read past its end: the missing pixels stay transparent.
+  const auto bytes = std::min(picture.rgba.size(), static_cast<std::size_t>(image.sizeInBytes()));
+  std::copy_n(picture.rgba.begin(), bytes, image.bits());
   QPixmap pixmap = QPixmap::fromImage(image);
   pixmap.setDevicePixelRatio(devicePixelRatio);
   return pixmap;

@@ -11,52 +11,52 @@ namespace ttt {
 
 namespace {
 
-bool isSet(const char* name) {
+std::string_view variable(const char* name) {
   const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
+  return value != nullptr ? value : "";
 }
 
 // Qt runs as a Wayland client when asked to, or in a Wayland session with a compositor.
 bool waylandChosen() {
-  const char* platform = std::getenv("QT_QPA_PLATFORM");
-  if (platform != nullptr && *platform != '\0') return std::string_view(platform).starts_with("wayland");
-  const char* session = std::getenv("XDG_SESSION_TYPE");
-  return isSet("WAYLAND_DISPLAY") && session != nullptr && std::string_view(session) == "wayland";
+  if (!variable("QT_QPA_PLATFORM").empty())
+    return variable("QT_QPA_PLATFORM").starts_with("wayland");
+  return !variable("WAYLAND_DISPLAY").empty() && variable("XDG_SESSION_TYPE") == "wayland";
 }
 
-// Xlib writes the reason a server gives for refusing a connection straight to standard
-// error: the attempt runs with standard error caught in a temporary file, read back on one line.
+// Xlib writes the reason a server gives for refusing a connection straight to standard error:
+// the attempt runs with standard error caught in a temporary file, read back on one line.
 bool canOpen(std::string& reason) {
   std::fflush(stderr);
   std::FILE* caught = std::tmpfile();
   const int saved = caught != nullptr ? dup(STDERR_FILENO) : -1;
   if (saved >= 0) dup2(fileno(caught), STDERR_FILENO);
   Display* display = XOpenDisplay(nullptr);
-  if (saved < 0) return display != nullptr && XCloseDisplay(display) >= 0;
-  dup2(saved, STDERR_FILENO);
-  close(saved);
-  std::rewind(caught);
-  for (int c = 0; (c = std::fgetc(caught)) != EOF && reason.size() < 200;) {
-    if (c >= ' ' && c != 0x7f)
-      reason += static_cast<char>(c);
-    else if (!reason.empty() && reason.back() != ' ')
-      reason += ' ';
+  if (saved >= 0) {
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::rewind(caught);
+    for (int c = 0; (c = std::fgetc(caught)) != EOF && reason.size() < 200;) {
+      if (c >= ' ' && c != 0x7f)
+        reason += static_cast<char>(c);
+      else if (!reason.empty() && reason.back() != ' ')
+        reason += ' ';
+    }
+    while (!reason.empty() && reason.back() == ' ') reason.pop_back();
+    std::fclose(caught);
   }
-  while (!reason.empty() && reason.back() == ' ') reason.pop_back();
-  std::fclose(caught);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
+  if (display != nullptr) XCloseDisplay(display);
+  return display != nullptr;
 }
 
 }  // namespace
 
 std::string displayProblem() {
   if (waylandChosen()) return "";
-  if (!isSet("DISPLAY")) return "cannot open the display: DISPLAY is not set";
+  if (variable("DISPLAY").empty()) return "cannot open the display: DISPLAY is not set";
   std::string reason;
   if (canOpen(reason)) return "";
-  const std::string where = std::string("cannot open the display \"") + std::getenv("DISPLAY") + "\": ";
+  const std::string where =
+      "cannot open the display \"" + std::string(variable("DISPLAY")) + "\": ";
   // Only a server that answered gives a reason; silence means nothing answered at all.
   if (reason.empty()) return where + "is an X server running there?";
   return where + "the X server refused the connection (" + reason +

@@ -12,17 +12,8 @@ namespace ttt {
 
 namespace {
 
-constexpr std::uint32_t kMotifFunctions = 1u << 0;
-constexpr std::uint32_t kMotifDecorations = 1u << 1;
-constexpr std::uint32_t kMotifMove = 1u << 2;
-constexpr std::uint32_t kMotifClose = 1u << 5;
-// Border, title and window menu; no resize handles, no minimise or maximise buttons.
-constexpr std::uint32_t kMotifBorderTitleMenu = (1u << 1) | (1u << 3) | (1u << 4);
-
-xcb_connection_t* x11Connection() {
-  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 != nullptr ? x11->connection() : nullptr;
-}
+// Motif hints: functions and decorations given; move and close; border, title and window menu.
+constexpr std::array<std::uint32_t, 5> kMoveAndCloseOnly{0x3, 0x4 | 0x20, 0x2 | 0x8 | 0x10, 0, 0};
 
 xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
   const auto cookie =
@@ -33,29 +24,39 @@ xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
   return atom;
 }
 
+// Writes 32-bit values into a property of the window; off X11, nothing.
+void setProperty(QWidget& window, std::uint8_t mode, const char* property, const char* type,
+                 const std::uint32_t* values, std::uint32_t count) {
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return;
+  xcb_change_property(connection, mode, static_cast<xcb_window_t>(window.winId()),
+                      atomNamed(connection, property), atomNamed(connection, type), 32, count,
+                      values);
+  xcb_flush(connection);
+}
+
+void setAtom(QWidget& window, std::uint8_t mode, const char* property, const char* atom) {
+  if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    const xcb_atom_t value = atomNamed(x11->connection(), atom);
+    setProperty(window, mode, property, "ATOM", &value, 1);
+  }
+}
+
 }  // namespace
 
 // Qt merges its own states into the property when it maps the window, keeping this one.
 void keepOutOfTaskbar(QWidget& window) {
-  xcb_connection_t* connection = x11Connection();
-  if (connection == nullptr) return;
-  const xcb_atom_t state = atomNamed(connection, "_NET_WM_STATE");
-  const xcb_atom_t skip = atomNamed(connection, "_NET_WM_STATE_SKIP_TASKBAR");
-  if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE) return;
-  xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window.winId()),
-                      state, XCB_ATOM_ATOM, 32, 1, &skip);
+  setAtom(window, XCB_PROP_MODE_APPEND, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR");
 }
 
 void offerOnlyMoveAndClose(QWidget& window) {
-  xcb_connection_t* connection = x11Connection();
-  if (connection == nullptr) return;
-  const xcb_atom_t hints = atomNamed(connection, "_MOTIF_WM_HINTS");
-  if (hints == XCB_ATOM_NONE) return;
-  const std::array<std::uint32_t, 5> value{kMotifFunctions | kMotifDecorations,
-                                           kMotifMove | kMotifClose, kMotifBorderTitleMenu, 0, 0};
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
-                      hints, hints, 32, static_cast<std::uint32_t>(value.size()), value.data());
-  xcb_flush(connection);
+  setProperty(window, XCB_PROP_MODE_REPLACE, "_MOTIF_WM_HINTS", "_MOTIF_WM_HINTS",
+              kMoveAndCloseOnly.data(), kMoveAndCloseOnly.size());
+}
+
+void typeAsDialogOnly(QWidget& dialog) {
+  setAtom(dialog, XCB_PROP_MODE_REPLACE, "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG");
 }
 
 }  // namespace ttt

@@ -4,14 +4,16 @@ class QWidget;
 
 namespace ttt {
 
-// Window manager hints Qt has no call for, on X11; elsewhere nothing changes.
-
-// Asks the desktop to give a window that is not yet shown no taskbar button
-// (_NET_WM_STATE_SKIP_TASKBAR).
+// Window manager hints Qt has no call for, on X11; elsewhere nothing changes. This one asks
+// that a window not yet shown get no taskbar button (_NET_WM_STATE_SKIP_TASKBAR).
 void keepOutOfTaskbar(QWidget& window);
 
 // Tells the window manager, through the Motif hints most of them honour, that a shown window of
 // fixed size may be moved and closed only: Qt's own hints still offer a resize.
 void offerOnlyMoveAndClose(QWidget& window);
+
+// Types a dialog as a dialog alone: Qt adds the normal type as a fallback, which some window
+// managers and tools read as a normal window.
+void typeAsDialogOnly(QWidget& dialog);
 
 }  // namespace ttt

@@ -2,30 +2,28 @@
 
 #include <QKeyEvent>
 
-#include "qt/accessibility/AccessibleNames.h"
-#include "qt/system/Colours.h"
-#include "qt/system/Fonts.h"
-#include "qt/windows/Mnemonic.h"
+#include "qt/accessibility/AccessibleWidgets.h"
+#include "qt/system/ClassicLook.h"
+#include "screens/CaptionMarkup.h"
 
 namespace ttt {
 
 ButtonWidget::ButtonWidget(Control& control, const PlacedControl& placed, QWidget* parent)
-    : QPushButton(parent), control_(control), tabOrder_(placed.tabOrder) {
+    : ControlWidget(control, placed, parent), tabOrder_(placed.tabOrder) {
   const ControlLayout& layout = *placed.layout;
-  setGeometry(placed.rect.x, placed.rect.y, placed.rect.width, placed.rect.height);
   setFont(qtFont(layout.font, placed.fontPixels));
   QPalette colours = palette();
   colours.setColor(QPalette::Button, qtColour(layout.backColour));
   colours.setColor(QPalette::ButtonText, qtColour(layout.foreColour));
   setPalette(colours);
   setFocusPolicy(Qt::StrongFocus);
-  connect(this, &QPushButton::clicked, this, [this] { control_.click(); });
-  control_.setObserver(this);
-  controlChanged(control_);
+  connect(this, &QPushButton::clicked, this, [this] { this->control().click(); });
+  watch();
 }
 
+// Qt reads '&' itself: the shared parse is written back for it.
 void ButtonWidget::controlChanged(const Control& control) {
-  setText(qtMnemonic(control.caption()));
+  setText(QString::fromStdString(mnemonicCaption(parseCaption(control.caption()))));
   setVisible(control.visible());
   setEnabled(control.enabled());
   announceName(*this, control);

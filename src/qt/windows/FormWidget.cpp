@@ -2,15 +2,15 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "forms/Form.h"
 #include "qt/system/ArtImages.h"
-#include "qt/system/Colours.h"
+#include "qt/system/ClassicLook.h"
 #include "qt/system/X11Hints.h"
 #include "qt/windows/ButtonWidget.h"
-#include "qt/windows/CellKeyEvent.h"
 #include "qt/windows/FrameWidget.h"
 #include "qt/windows/LabelWidget.h"
 #include "qt/windows/LineWidget.h"
@@ -19,16 +19,45 @@
 namespace ttt {
 
 namespace {
+
 // The layout's pixels are Qt's logical pixels; Qt makes them as large as the screen asks.
 constexpr int kLogicalDpi = 96;
+
+// With Num Lock off the keypad's keys 0 to 9 come as these.
+constexpr std::array<int, 10> kKeypadWithoutNumLock{
+    Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+    Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
+
+std::optional<int> keypadDigit(int key) {
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
+  const auto* found = std::ranges::find(kKeypadWithoutNumLock, key);
+  if (found == kKeypadWithoutNumLock.end()) return std::nullopt;
+  return static_cast<int>(found - kKeypadWithoutNumLock.begin());
+}
+
+// The digit key a key press stands for, from the keypad (with Num Lock on or off) or the row
+// above the letters; none with Ctrl, Alt or Meta held.
+std::optional<CellKey> cellKeyOf(const QKeyEvent& event) {
+  if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
+    return std::nullopt;
+  if ((event.modifiers() & Qt::KeypadModifier) != 0) {
+    const auto digit = keypadDigit(event.key());
+    return digit ? std::optional(CellKey{CellKey::Row::Keypad, *digit}) : std::nullopt;
+  }
+  const QString text = event.text();
+  if (text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9'))
+    return CellKey{CellKey::Row::Digits, text[0].unicode() - u'0'};
+  return std::nullopt;
+}
+
 }  // namespace
 
 FormWidget::FormWidget(Form& form)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : ScreenCentred(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       form_(form),
-      placed_(placeForm(form.layout(), kLogicalDpi)) {
+      placed_(placeForm(form.layout(), kLogicalDpi)),
+      description_(form) {
   const FormLayout& layout = form.layout();
   setFixedSize(placed_.clientWidth, placed_.clientHeight);
   setWindowTitle(QString::fromStdString(layout.caption));
@@ -39,8 +68,6 @@ FormWidget::FormWidget(Form& form)
   setWindowIcon(ttt::windowIcon(layout.icon, devicePixelRatioF()));
   buildControls();
 }
-
-FormWidget::~FormWidget() = default;
 
 void FormWidget::buildControls() {
   const std::size_t count = placed_.controls.size();
@@ -69,29 +96,20 @@ QWidget* FormWidget::createWidget(std::size_t index, QWidget* container) {
   Control& control = *form_.controls()[index];
   const PlacedControl& placed = placed_.controls[index];
   switch (placed.layout->kind) {
-    case ControlKind::Frame: {
-      auto* frame = new FrameWidget(control, placed, container);
-      observers_.emplace_back(&control, frame);
-      return frame;
-    }
+    case ControlKind::Frame:
+      return new FrameWidget(control, placed, container);
     case ControlKind::Button: {
       auto* button = new ButtonWidget(control, placed, container);
       button->installEventFilter(this);
       tabOrder_.push_back(button);
-      observers_.emplace_back(&control, button);
       return button;
     }
-    case ControlKind::Line: {
-      auto* line = new LineWidget(control, placed, container);
-      observers_.emplace_back(&control, line);
-      return line;
-    }
+    case ControlKind::Line:
+      return new LineWidget(control, placed, container);
     case ControlKind::Label:
       break;
   }
-  auto* label = new LabelWidget(form_, control, placed, container);
-  observers_.emplace_back(&control, label);
-  return label;
+  return new LabelWidget(form_, control, placed, container);
 }
 
 void FormWidget::setTabChain() {
@@ -101,9 +119,10 @@ void FormWidget::setTabChain() {
 }
 
 void FormWidget::open() {
-  centreOnScreen();
   if (!form_.layout().taskbarButton) keepOutOfTaskbar(*this);
   show();
+  // Without a window manager nothing else gives the new window the keyboard.
+  activateWindow();
   focusFirstButton();
 }
 
@@ -113,10 +132,8 @@ void FormWidget::raise() {
   activateWindow();
 }
 
-void FormWidget::close() {
-  for (const auto& [control, observer] : observers_) control->removeObserver(observer);
-  hide();
-}
+// The widgets stay observers until they go: the form's next window takes the controls over.
+void FormWidget::close() { hide(); }
 
 QWidget* FormWidget::widget(const Control& control) const {
   const auto& controls = form_.controls();
@@ -124,15 +141,6 @@ QWidget* FormWidget::widget(const Control& control) const {
     if (controls[index].get() == &control) return widgets_[index];
   }
   return nullptr;
-}
-
-// On Wayland the compositor places windows; elsewhere the window opens in the middle of the
-// screen's work area, not where the pointer is.
-void FormWidget::centreOnScreen() {
-  const QScreen* shownOn = screen();
-  if (shownOn == nullptr) return;
-  const QRect area = shownOn->availableGeometry();
-  move(area.center() - QPoint(width() / 2, height() / 2));
 }
 
 void FormWidget::focusFirstButton() {

@@ -1,24 +1,20 @@
 #include "qt/windows/FrameWidget.h"
 
-#include "qt/accessibility/AccessibleNames.h"
-#include "qt/system/Colours.h"
+#include "qt/accessibility/AccessibleWidgets.h"
+#include "qt/system/ClassicLook.h"
 
 namespace ttt {
 
 FrameWidget::FrameWidget(Control& control, const PlacedControl& placed, QWidget* parent)
-    : QFrame(parent), control_(control) {
-  setGeometry(placed.rect.x, placed.rect.y, placed.rect.width, placed.rect.height);
+    : ControlWidget(control, placed, parent) {
   setFrameStyle(QFrame::Box | QFrame::Sunken);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, qtColour(placed.layout->backColour));
   setPalette(colours);
   setAutoFillBackground(true);
-  control_.setObserver(this);
-  controlChanged(control_);
+  watch();
 }
 
-// Qt keeps the mouse from a disabled widget's children; the cells draw their own colours, so
-// nothing looks greyed.
 void FrameWidget::controlChanged(const Control& control) {
   setEnabled(control.enabled());
   setVisible(control.visible());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPalette>
 
 #include "forms/Layout.h"
@@ -11,5 +12,8 @@ namespace ttt {
 QColor qtColour(Colour colour);
 // The classic desktop's colours for Qt's own widgets: buttons, boxes and fields.
 QPalette classicPalette();
+// A layout's font at a size in pixels at 96 dots per inch (Qt scales the pixels): Liberation
+// Sans stands for MS Sans Serif, Comic Neue for Comic Sans MS.
+QFont qtFont(const FontSpec& font, int pixels);
 
 }  // namespace ttt
