@@ -41,7 +41,10 @@ review_row() {
 # and a deleted one are echoed, and the text reads back before it is sent.
 answer_name() {
   expect_spoken "Orvane'S Tic Tac Toe ! dialog"
-  expect_spoken "$1"
+  local opened=$SPOKEN_SEEN times
+  expect_spoken "text"  # the field, which has the focus
+  times=$(sed -n "${opened},${SPOKEN_SEEN}p" "$SPOKEN" | grep -c -F -- "$1")
+  [ "$times" -eq 1 ] || orca_fail "the name box's prompt \"$1\" was spoken $times times"
   type_text "${2}x"
   expect_spoken "${2: -1}"
   say_key BackSpace

@@ -50,7 +50,6 @@ QString wrapped(const QString& text, const QMessageBox& box) {
 std::string QtInputBox::ask(const std::string& prompt) {
   ScreenCentred<QDialog> dialog;
   dialog.setWindowTitle(title_);
-  dialog.setAccessibleDescription(QString::fromStdString(prompt));
   auto* layout = new QGridLayout(&dialog);
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32));
@@ -78,7 +77,6 @@ void QtMessageBox::show(const std::string& prompt, int style, const std::string&
   ScreenCentred<QMessageBox> box(icon, QString::fromStdString(title), QString(), QMessageBox::Ok);
   box.setText(wrapped(shownText(prompt), box));
   box.setTextFormat(Qt::PlainText);
-  box.setAccessibleDescription(QString::fromStdString(prompt));
   box.layout()->setSizeConstraint(QLayout::SetFixedSize);
   // The style centres the button; the classic box has it at the bottom right.
   if (auto* buttons = box.findChild<QDialogButtonBox*>()) buttons->setCenterButtons(false);
