@@ -4,9 +4,9 @@
 # contact box. Each step checks what Orca speaks, as the player hears it, without asking.
 # Usage: orca-walk.sh GAME
 source "$(dirname "$0")/orca-lib.sh"
+source "$(dirname "$0")/../e2e/lib.sh"  # the board's cells on screen, for a click
 GAME=${1:-}
 [ -x "$GAME" ] || orca_fail "usage: $0 GAME"
-MENU="ORVANE'S TIC TAC TOE !"
 PLACES=("top left" "top middle" "top right" "middle left" "centre" "middle right"
   "bottom left" "bottom middle" "bottom right")
 
@@ -14,6 +14,12 @@ PLACES=("top left" "top middle" "top right" "middle left" "centre" "middle right
 # the mark in its place, unasked.
 mark() {
   say_key "$(($1 + 1))"
+  expect_spoken "${PLACES[$1]}, $2"
+}
+# click_mark CELL MARK: the same with a click on CELL of the two-player window.
+click_mark() {
+  WINDOW=$(window_id "TWO PLAYER !") FX=24 FY=24 || orca_fail "no two-player window"
+  click_cell "$1"
   expect_spoken "${PLACES[$1]}, $2"
 }
 # keypad_mark CELL MARK: the same with the keypad's key of CELL, by position (7 the top left),
@@ -57,7 +63,7 @@ answer_name() {
 }
 # result TITLE TEXT: the result box is read whole, title, text and button; Return closes it.
 result_box() {
-  expect_spoken "$1" 15
+  expect_spoken "alert $1" 15
   expect_spoken "$2"
   expect_spoken "OK push button"
   say_key Return
@@ -67,7 +73,7 @@ orca_session "$@"
 start_program "$GAME"
 
 # The menu: its title and the focused button; Tab moves, Orca's own commands answer.
-expect_spoken "$MENU" 20
+expect_spoken "$MENU frame" 20
 expect_spoken "ONE PLAYER push button"
 # Orca counts a key pressed twice in quick succession as a double press, with another
 # meaning: its commands below are never given twice in a row.
@@ -89,7 +95,7 @@ expect_spoken "NEW GAME push button"
 mark 0 X
 mark 3 O
 mark 1 X
-mark 4 O
+click_mark 4 O
 say_key KP_Enter
 expect_spoken "NEW GAME push button"
 review_row "top left, X top middle, X top right, empty"
@@ -103,7 +109,7 @@ mark 2 X
 result_box "Ann WON !" "Ann Won The Game !"
 expect_spoken "NEW GAME push button" 15
 say_key alt+e
-expect_spoken "$MENU" 15
+expect_spoken "$MENU frame" 15
 
 # One player, by the keypad with Num Lock on: the computer's replies are spoken in their
 # places, then the result and the score. Each move takes the first cell still empty.
@@ -147,7 +153,7 @@ heard_result() {
   done
   return 1
 }
-expect_spoken "Tic Tac Toe !" 15
+expect_spoken "alert Tic Tac Toe !" 15
 wait_for 5 heard_result
 [ -n "$outcome" ] || orca_fail "no result box was read"
 expect_spoken "OK push button"
@@ -164,11 +170,11 @@ case $outcome in
 esac
 ((SPOKEN_SEEN > focus_back)) || SPOKEN_SEEN=$focus_back
 say_key alt+e
-expect_spoken "$MENU" 15
+expect_spoken "$MENU frame" 15
 
 # The contact box, read whole, and the program's end.
 say_key alt+e
-expect_spoken "CONTACT !" 15
+expect_spoken "alert CONTACT !" 15
 expect_spoken "Send Your Comments And Suggestions"
 expect_spoken "OK push button"
 say_key Return
