@@ -29,6 +29,8 @@ wait_for() {
 # stopped while it still talks to a program that has gone, can hang on its way out).
 ended() { local state; state=$(ps -o stat= -p "$1" 2>/dev/null); [ -z "$state" ] || [ "${state:0:1}" = Z ]; }
 stop_process() {
+  # Only a job of this shell still running: a number whose process has ended may be another's.
+  [[ " $(jobs -p | tr '\n' ' ') " == *" $1 "* ]] || return 0
   kill "$1" 2>/dev/null || return 0
   wait_for 5 ended "$1" || kill -KILL "$1" 2>/dev/null
   wait "$1" 2>/dev/null
@@ -127,7 +129,7 @@ spoken_after() {
 # expect_spoken TEXT [SECONDS]: waits until Orca speaks a line holding TEXT, after whatever
 # the walk heard last, so expectations are met in the order they are written.
 expect_spoken() { wait_for "${2:-10}" spoken_after "$1" || orca_fail "Orca did not say \"$1\""; }
-# expect_silent_of TEXT: nothing spoken since the last line heard holds TEXT.
+# expect_unspoken TEXT: nothing spoken after the last line heard holds TEXT.
 expect_unspoken() {
   ! tail -n +"$((SPOKEN_SEEN + 1))" "$SPOKEN" | grep -q -F -- "$1" || orca_fail "Orca said \"$1\""
 }

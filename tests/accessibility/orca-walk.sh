@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A blind player's whole session under the real Orca, by keys only: the menu, a two-player
-# game to a win, a single-player game through the computer's replies to its result, and the
-# contact box. Each step checks what Orca speaks, as the player hears it, without asking.
+# A blind player's whole session under the real Orca, by keys (and one click): the menu, a
+# two-player game to a win, a single-player game through the computer's replies to its
+# result, and the contact box. Each step checks what Orca speaks, as the player hears it.
 # Usage: orca-walk.sh GAME
 source "$(dirname "$0")/orca-lib.sh"
 source "$(dirname "$0")/../e2e/lib.sh"  # the board's cells on screen, for a click
@@ -118,7 +118,7 @@ answer_name "ENTER YOUR NAME" Cy
 expect_spoken "SINGLE PLAYER ! frame" 15
 expect_spoken "EXIT push button"
 say_key Num_Lock
-expect_spoken "on"
+expect_spoken "num lock on"
 board=(. . . . . . . . .)
 first_empty() { local c; for c in 0 1 2 3 4 5 6 7 8; do [ "${board[c]}" = . ] && echo "$c" && return; done; }
 # decided: a line of one mark, or a full board, as the game will announce it.
@@ -179,5 +179,6 @@ expect_spoken "Send Your Comments And Suggestions"
 expect_spoken "OK push button"
 say_key Return
 wait_for 10 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || orca_fail "the program did not end"
+wait "$PROGRAM_PID" || orca_fail "the program ended with $?"
 echo "orca-walk: passed; Orca said:"
 transcript
