@@ -17,7 +17,8 @@ class ScreenCentred : public Box {
     Box::showEvent(event);
     if (const QScreen* screen = this->screen()) {
       const QRect area = screen->availableGeometry();
-      this->move(area.center() - QPoint(this->width() / 2, this->height() / 2));
+      this->move(area.x() + (area.width() - this->width()) / 2,
+                 area.y() + (area.height() - this->height()) / 2);
     }
   }
 };

@@ -12,8 +12,7 @@ void keepOutOfTaskbar(QWidget& window);
 // fixed size may be moved and closed only: Qt's own hints still offer a resize.
 void offerOnlyMoveAndClose(QWidget& window);
 
-// Types a dialog as a dialog alone: Qt adds the normal type as a fallback, which some window
-// managers and tools read as a normal window.
+// Types a dialog as a dialog alone, without the normal type Qt adds as a fallback.
 void typeAsDialogOnly(QWidget& dialog);
 
 }  // namespace ttt
