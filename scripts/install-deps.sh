@@ -30,10 +30,11 @@ test_packages=(
   weston              # a Wayland compositor for the walk of the native Wayland program
   icewm               # a window manager that does not enforce size hints, for the tests
   x11-xserver-utils   # xrdb, which sets Xft.dpi for the tests at each scale
-  dbus-daemon         # a private session bus for the accessibility test and benchmark
+  dbus-daemon         # a private session bus for the Orca walk and the benchmark
   dbus-bin            # dbus-send, which asks that bus whether the accessibility bus is up
   at-spi2-core        # the accessibility bus launcher and registry
-  python3-pyatspi     # reads the program's accessible tree as a screen reader does
+  orca                # the screen reader the Orca walk plays under
+  speech-dispatcher   # Orca's speech server; the walk has it write each utterance to a file
   desktop-file-utils  # checks the installed desktop entry
   appstream           # checks the installed AppStream file
   man-db              # renders the installed manual page

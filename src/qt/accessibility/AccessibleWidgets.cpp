@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "cli/ProgramIdentity.h"
+#include "qt/accessibility/Announcer.h"
 #include "qt/windows/FormWidget.h"
 #include "qt/windows/FrameWidget.h"
 #include "qt/windows/LabelWidget.h"
 #include "screens/AccessibleDescription.h"
 #include "screens/AccessibleText.h"
+#include "screens/Announcements.h"
 
 namespace ttt {
 
@@ -90,7 +92,15 @@ void installAccessibleWidgets() { QAccessible::installFactory(accessibleOf); }
 
 void announceName(QWidget& widget, const Control& control) {
   const QString name = QString::fromStdString(accessibleName(control.layout(), control.caption()));
-  if (widget.accessibleName() != name) widget.setAccessibleName(name);
+  if (widget.accessibleName() == name) return;
+  widget.setAccessibleName(name);
+  // Orca speaks no name change but the focused object's, so a mark or a score is announced
+  // on its own. A window that is being loaded is not on screen yet: nobody has just placed
+  // what its load resets.
+  QWidget& window = *widget.window();
+  if (!window.isVisible()) return;
+  if (const auto spoken = announcement(control.layout(), control.caption()))
+    Announcer::of(window).announce(QString::fromStdString(*spoken));
 }
 
 }  // namespace ttt

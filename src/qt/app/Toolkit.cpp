@@ -5,6 +5,7 @@
 
 #include "cli/ProgramIdentity.h"
 #include "qt/accessibility/AccessibleWidgets.h"
+#include "qt/accessibility/KeypadPassThrough.h"
 #include "qt/system/ClassicLook.h"
 #include "screens/Placement.h"
 #include "screens/ScreenStyle.h"
@@ -18,6 +19,7 @@ void styleApplication(QApplication& application) {
   application.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
   QApplication::setPalette(classicPalette());
   installAccessibleWidgets();
+  passKeypadDigitsToGameWindows();
   QApplication::setFont(qtFont(kSansRegular8, pointsToPixels(kSansRegular8.points, 96)));
 }
 
