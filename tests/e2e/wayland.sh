@@ -43,7 +43,7 @@ start_weston() {
   wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
     fail "Weston did not start: $(cat "$SESSION/weston.log")"
   in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
-  wait_until 10 test -s "$SESSION/proto.log" || fail "no protocol log"
+  wait_until 30 test -s "$SESSION/proto.log" || fail "no protocol log"
 }
 scene() { in_session timeout 5 weston-debug scene-graph 2>/dev/null; }
 titles() { [ -z "$SESSION" ] || scene | sed -n "s/.*top-level window '\(.*\)' of .*/\1/p"; }
@@ -66,9 +66,9 @@ view() {
     /View [0-9]+ / { wanted = 0 }
     END { exit !found }'
 }
-wait_view() { wait_until 10 view "$@" >/dev/null && view "$@" || fail "no window \"$1\""; }
+wait_view() { wait_until 30 view "$@" >/dev/null && view "$@" || fail "no window \"$1\""; }
 gone() { ! view "$1" >/dev/null; }
-wait_gone() { wait_until 10 gone "$1" || fail "\"$1\" is still on screen"; }
+wait_gone() { wait_until 30 gone "$1" || fail "\"$1\" is still on screen"; }
 
 # The keyboard is the surface of the last wl_keyboard.enter that Weston sent.
 focused_surface() { sed -n 's/.*wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@\([0-9]*\),.*/\1/p' "$SESSION/proto.log" | tail -1; }
@@ -78,7 +78,7 @@ focus() {
   local surface
   surface=$(wait_view "$@") || exit 1
   surface=$(echo "$surface" | cut -d' ' -f2)
-  wait_until 10 has_focus "$surface" || fail "\"$1\" did not get the keyboard"
+  wait_until 30 has_focus "$surface" || fail "\"$1\" did not get the keyboard"
   echo "$surface"
 }
 keys() { xdotool key --clearmodifiers "$@" || fail "cannot press $*"; }
@@ -102,7 +102,7 @@ end_session
 # 2. With a seat: a two-player game by keys, to the result box and out.
 start_weston --backend=x11-backend.so --config="$(cd "$(dirname "$0")" && pwd)/weston.ini"
 # The keys go to the X window under the pointer: Weston's own.
-output=$(wait_until 10 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
+output=$(wait_until 30 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
 xdotool mousemove --window "$output" 1 1 || fail "cannot point at Weston"
 start_game
 focus "$MENU" >/dev/null || exit 1
@@ -124,6 +124,6 @@ focus "$MENU" >/dev/null || exit 1
 keys alt+e
 focus "CONTACT !" >/dev/null || exit 1
 keys Return
-wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
+wait_until 30 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
   fail "the program did not end with 0"
 GAME_PID=""
