@@ -5,6 +5,7 @@
 
 #include "core/BoardLines.h"
 #include "screens/AccessibleText.h"
+#include "screens/Announcements.h"
 #include "screens/CellKeys.h"
 #include "screens/Layouts.h"
 
@@ -54,6 +55,18 @@ TEST(AccessibleText, ButtonsLoseTheirMarkerCellsSayPlaceAndMark) {
   for (int i = 0; i < kCellCount; ++i) places.insert(cellPlace(i));
   EXPECT_EQ(places.size(), 9u) << "every cell has a place of its own";
   EXPECT_EQ(cellPlace(9), "");
+}
+
+// A mark is spoken by its place, a score by its heading; clearing and other captions say nothing.
+TEST(Announcements, MarksByPlaceScoresByHeadingNothingElse) {
+  const FormLayout& single = singlePlayerLayout();
+  EXPECT_EQ(announcement(find(single, "S(0)"), "X"), "top left, X");
+  EXPECT_EQ(announcement(find(single, "S(4)"), "O"), "centre, O");
+  EXPECT_EQ(announcement(find(single, "S(4)"), ""), std::nullopt) << "a new game clears cells silently";
+  EXPECT_EQ(announcement(find(single, "Label10(0)"), "1"), "WIN 1");
+  EXPECT_EQ(announcement(find(single, "Label10(1)"), "12"), "LOSS 12");
+  EXPECT_EQ(announcement(find(single, "Label6"), "Ann"), std::nullopt);
+  EXPECT_EQ(announcement(find(twoPlayerLayout(), "Label7"), "= \" O \""), std::nullopt);
 }
 
 }  // namespace
