@@ -8,10 +8,7 @@ AnnouncementAccessible::AnnouncementAccessible(HWND window, std::wstring text)
     : window_(window), text_(std::move(text)) {}
 
 RECT AnnouncementAccessible::screenRect() const {
-  RECT rect{};
-  GetClientRect(window_, &rect);
-  MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
+  return clientAreaOnScreen(window_);
 }
 
 IDispatch* AnnouncementAccessible::parent() {
