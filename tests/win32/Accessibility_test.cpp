@@ -194,25 +194,28 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowNamesItsLabelsButtonsBoardAndCellsIn
   EXPECT_EQ(describeChildren(board.get()).at(0), L"cell top left, O");
 }
 
-// The events of one kind that screen readers hear, each with the object it names, while
-// the listener lives.
+// The name changes and alerts that screen readers hear, each with the object it names,
+// while the listener lives.
 struct Heard {
+  DWORD event;
   HWND window;
   LONG object;
   LONG child;
 };
 std::vector<Heard> heard;
 
-void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
-                          DWORD) {
-  heard.push_back({window, object, child});
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                          DWORD, DWORD) {
+  if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT) {
+    heard.push_back({event, window, object, child});
+  }
 }
 
 class Listener {
  public:
-  explicit Listener(DWORD event)
-      : hook_(SetWinEventHook(event, event, nullptr, recordEvent, GetCurrentProcessId(), 0,
-                              WINEVENT_OUTOFCONTEXT)) {
+  Listener()
+      : hook_(SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_OBJECT_NAMECHANGE, nullptr, recordEvent,
+                              GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
     heard.clear();
   }
   ~Listener() { UnhookWinEvent(hook_); }
@@ -222,10 +225,12 @@ class Listener {
   HWINEVENTHOOK hook_;
 };
 
-// What a screen reader reads for each event heard so far, as it reads the objects now.
-std::vector<std::wstring> readHeard(bool withRole = true) {
+// What a screen reader reads for each event of the kind heard so far, as it reads the
+// objects now: alerts with their role, name changes by the name alone.
+std::vector<std::wstring> readHeard(DWORD kind) {
   std::vector<std::wstring> read;
   for (const Heard& event : heard) {
+    if (event.event != kind) continue;
     IAccessible* object = nullptr;
     VARIANT child;
     VariantInit(&child);
@@ -234,12 +239,15 @@ std::vector<std::wstring> readHeard(bool withRole = true) {
       read.push_back(L"(no object)");
       continue;
     }
-    read.push_back(withRole ? describe(object, child) : nameOf(object, child));
+    read.push_back(kind == EVENT_SYSTEM_ALERT ? describe(object, child) : nameOf(object, child));
     object->Release();
   }
   return read;
 }
 
+// Objects a reader follows tell their changes; what is spoken unasked comes as alerts, read
+// after the fact as a reader out of process reads them: each still says what it said, the
+// focus stays where it was, and a new game clears the board silently.
 TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsTheNameTheScoreAndEveryChangeOfThem) {
   fakes.inputBox.answer("Zo\xc3\xab");
   const HWND single = openSinglePlayer();
@@ -252,80 +260,69 @@ TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsTheNameTheScoreAndEveryChang
   EXPECT_EQ(std::vector(atLoad.begin() + 3, atLoad.begin() + 7),
             (Names{L"text WIN", L"text LOSS", L"text 0", L"text 0"}));
 
-  const Listener nameChanges(EVENT_OBJECT_NAMECHANGE);
-  ASSERT_TRUE(nameChanges.listening());
+  const HWND focus = GetFocus();
+  const Listener listener;
+  ASSERT_TRUE(listener.listening());
   pressKey('1');
   ASSERT_TRUE(pumpUntil([this] { return app.singlePlayer().control("turn").caption() == "X"; }));
-  const std::vector<std::wstring> afterMove = readHeard(false);
   // The mark and the reply; the hidden side to move and move counter change unheard.
+  const std::vector<std::wstring> afterMove = readHeard(EVENT_OBJECT_NAMECHANGE);
   ASSERT_EQ(afterMove.size(), 2u);
   EXPECT_EQ(afterMove.at(0), L"top left, X");
   EXPECT_TRUE(afterMove.at(1).ends_with(L", O")) << afterMove.at(1);
+  const std::vector<std::wstring> said = readHeard(EVENT_SYSTEM_ALERT);
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said.at(0), L"alert top left, X");
+  EXPECT_EQ(said.at(1), L"alert " + afterMove.at(1));
+  EXPECT_EQ(GetFocus(), focus);
 
   playSinglePlayerToTheResult();
   const std::vector<std::wstring> score = describeChildren(client.get());
   const bool won = score.at(5) == L"text 1";
   EXPECT_EQ(score.at(won ? 6 : 5), L"text 0");
   EXPECT_EQ(score.at(won ? 5 : 6), L"text 1") << "no win or loss counted";
-  const std::vector<std::wstring> afterResult = readHeard(false);
+  const std::vector<std::wstring> afterResult = readHeard(EVENT_OBJECT_NAMECHANGE);
   EXPECT_EQ(std::count(afterResult.begin(), afterResult.end(), L"1"), 1)
       << "the score was not told";
-}
+  const std::vector<std::wstring> alerts = readHeard(EVENT_SYSTEM_ALERT);
+  ASSERT_FALSE(alerts.empty());
+  EXPECT_EQ(alerts.back(), won ? L"alert WIN 1" : L"alert LOSS 1");
 
-// What is spoken unasked comes as alerts, read after the fact as a reader out of process
-// reads them: each still says what it said, the focus stays where it was, and a new game
-// clears the board silently.
-TEST_F(AccessibilityTest, EveryMarkTheReplyAndTheScoreAreAlertedWhileTheFocusStays) {
-  const HWND single = openSinglePlayer();
-  const HWND focus = GetFocus();
-  const Listener alerts(EVENT_SYSTEM_ALERT);
-  ASSERT_TRUE(alerts.listening());
-  pressKey('5');
-  ASSERT_TRUE(pumpUntil([this] { return app.singlePlayer().control("turn").caption() == "X"; }));
-  std::vector<std::wstring> said = readHeard();
-  ASSERT_EQ(said.size(), 2u);
-  EXPECT_EQ(said.at(0), L"alert centre, X");
-  EXPECT_TRUE(said.at(1).starts_with(L"alert ") && said.at(1).ends_with(L", O")) << said.at(1);
-  EXPECT_EQ(GetFocus(), focus);
-
-  playSinglePlayerToTheResult();
-  said = readHeard();
-  const std::wstring& last = said.back();
-  const Form& form = app.singlePlayer();
-  EXPECT_EQ(last, form.control("Label10(0)").caption() == "1" ? L"alert WIN 1" : L"alert LOSS 1");
   heard.clear();
-  form.control("Command1").click();  // NEW GAME
+  app.singlePlayer().control("Command1").click();  // NEW GAME
   settle();
-  EXPECT_EQ(readHeard(), Names{});
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{});
   EXPECT_EQ(GetFocus(), focus);
-  (void)single;
 }
 
 // The player's own mark by a click of the mouse, in the two-player window.
 TEST_F(AccessibilityTest, AMarkPlacedByTheMouseIsAlertedByItsPlace) {
   const HWND frame = FindWindowExW(openTwoPlayer(), nullptr, kFrameClass, nullptr);
   ASSERT_NE(frame, nullptr);
-  const Listener alerts(EVENT_SYSTEM_ALERT);
+  const Listener listener;
   const LPARAM bottomRight = MAKELPARAM(168 + 16, 128 + 16);
   PostMessageW(frame, WM_LBUTTONDOWN, MK_LBUTTON, bottomRight);
   PostMessageW(frame, WM_LBUTTONUP, 0, bottomRight);
   settle();
-  EXPECT_EQ(readHeard(), Names{L"alert bottom right, X"});
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert bottom right, X"});
 }
 
 // The boxes are the system's own dialogs, whose objects a reader reads whole. While one is
 // open, `whileOpen` is given it: it reads what it needs and closes it with OK.
 std::function<bool(HWND)> whileOpen;
+
+void CALLBACK visitOpenBox(HWND, UINT, UINT_PTR, DWORD) {
+  const HWND box = GetForegroundWindow();
+  wchar_t dialogClass[8] = {};
+  GetClassNameW(box, dialogClass, 8);
+  if (std::wstring(dialogClass) == L"#32770" && whileOpen(box)) {
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+}
+
 void openBoxWith(const std::function<void()>& open, std::function<bool(HWND)> inBox) {
   whileOpen = std::move(inBox);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-    const HWND box = GetForegroundWindow();
-    wchar_t dialogClass[8] = {};
-    GetClassNameW(box, dialogClass, 8);
-    if (std::wstring(dialogClass) == L"#32770" && whileOpen(box)) {
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, visitOpenBox);
   open();
   KillTimer(nullptr, timer);
 }
