@@ -10,6 +10,13 @@ VARIANT selfChildId() {
   return id;
 }
 
+RECT clientAreaOnScreen(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 namespace {
 
 // Text handed out as a BSTR that the caller frees; no text at all is S_FALSE.

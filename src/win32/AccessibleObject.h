@@ -9,6 +9,8 @@ namespace ttt {
 
 // The child id by which an object stands for itself.
 VARIANT selfChildId();
+// A window's client area in screen pixels, where the objects of the area are placed.
+RECT clientAreaOnScreen(HWND window);
 
 // One object that a screen reader reads through MSAA, counted by reference as COM objects
 // are. A subclass says what it is (role, name, state, place, parent, children); this class

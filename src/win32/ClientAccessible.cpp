@@ -33,10 +33,7 @@ LONG ClientAccessible::state() const {
 }
 
 RECT ClientAccessible::screenRect() const {
-  RECT rect{};
-  GetClientRect(container_, &rect);
-  MapWindowPoints(container_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
+  return clientAreaOnScreen(container_);
 }
 
 // A frame's parent is the client area it lies in; the window's is its own window object.

@@ -5,6 +5,7 @@
 
 #include "forms/Control.h"
 #include "screens/AccessibleText.h"
+#include "screens/Announcements.h"
 #include "win32/ClientAccessible.h"
 #include "win32/LabelAccessible.h"
 #include "win32/LinkLabels.h"
@@ -17,7 +18,7 @@ std::wstring spokenName(const ControlItem& item) {
 }
 
 WindowAccessibility::WindowAccessibility(HWND window, Form& form, const Items& items, Click click)
-    : window_(window), description_(form), items_(items), click_(std::move(click)) {
+    : window_(window), description_(form), items_(items), click_(std::move(click)), announcer_(window) {
   for (const auto& item : items_) {
     if (item->layout.kind == ControlKind::Label) names_[item.get()] = spokenName(*item);
   }
@@ -37,11 +38,16 @@ WindowAccessibility::~WindowAccessibility() {
 }
 
 LRESULT WindowAccessibility::answer(HWND container, WPARAM flags, LPARAM objectId) {
-  if (static_cast<LONG>(objectId) != OBJID_CLIENT) return 0;
-  if (container != window_ && itemOfWindow(container) == nullptr) return 0;
-  IDispatch* client = clientOf(container);
-  const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, client);
-  client->Release();
+  IDispatch* object = nullptr;
+  if (container == window_ && static_cast<LONG>(objectId) > 0) {
+    object = announcer_.objectOf(static_cast<LONG>(objectId));
+  } else if (static_cast<LONG>(objectId) == OBJID_CLIENT &&
+             (container == window_ || itemOfWindow(container) != nullptr)) {
+    object = clientOf(container);
+  }
+  if (object == nullptr) return 0;
+  const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, object);
+  object->Release();
   return result;
 }
 
@@ -58,6 +64,9 @@ void WindowAccessibility::changed(const ControlItem& item) {
   if (place == siblings.end()) return;
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, item.container, OBJID_CLIENT,
                  static_cast<LONG>(place - siblings.begin()) + 1);
+  if (const auto said = announcement(item.layout, item.control.caption())) {
+    announcer_.announce(toWide(*said));
+  }
 }
 
 std::vector<const ControlItem*> WindowAccessibility::childrenOf(HWND container) const {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screens/AccessibleDescription.h"
+#include "win32/Announcer.h"
 #include "win32/ControlItem.h"
 
 namespace ttt {
@@ -21,8 +22,9 @@ class LabelAccessible;
 // description: the client area of the window and of each frame is an object whose children,
 // in the description's reading order, are the buttons (with the platform's own objects),
 // the frames, and the labels and cells that the window paints, each an object of its own
-// with its role, name, states and place. Its objects live as long as their clients hold
-// them; once the window goes they are disconnected.
+// with its role, name, states and place. A mark placed and a score counted are announced
+// besides, as alerts of their own. Its objects live as long as their clients hold them; once
+// the window goes they are disconnected.
 class WindowAccessibility {
  public:
   using Items = std::vector<std::unique_ptr<ControlItem>>;
@@ -35,9 +37,11 @@ class WindowAccessibility {
   WindowAccessibility& operator=(const WindowAccessibility&) = delete;
 
   // The answer to WM_GETOBJECT sent to the window or to one of its frames: our object for
-  // the client area, 0 for anything else (the platform's own objects).
+  // the client area or for a recent announcement, 0 for anything else (the platform's own
+  // objects).
   LRESULT answer(HWND container, WPARAM flags, LPARAM objectId);
-  // Tells the screen readers listening when a shown label's spoken name has changed.
+  // Tells the screen readers listening when a shown label's spoken name has changed, and
+  // announces the change where the player is to hear it unasked.
   void changed(const ControlItem& item);
 
   // For the objects: their children in reading order, and the objects of each (new
@@ -58,6 +62,7 @@ class WindowAccessibility {
   AccessibleDescription description_;
   const Items& items_;
   Click click_;
+  Announcer announcer_;
   std::map<HWND, ClientAccessible*> clients_;
   std::map<const ControlItem*, LabelAccessible*> labels_;
   std::map<const ControlItem*, std::wstring> names_;  // as screen readers last heard them
