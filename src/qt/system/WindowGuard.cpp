@@ -15,6 +15,8 @@ namespace ttt {
 
 namespace {
 
+constexpr Qt::WindowStates kLarge = Qt::WindowFullScreen | Qt::WindowMaximized;
+
 // Runs the action on the window once Qt has finished with the event at hand.
 template <typename Action>
 void later(QWidget* window, Action action) {
@@ -36,11 +38,18 @@ WindowGuard::WindowGuard() {
 WindowGuard::~WindowGuard() { qApp->removeNativeEventFilter(this); }
 
 bool WindowGuard::eventFilter(QObject* watched, QEvent* event) {
-  const bool shown = event->type() == QEvent::Show;
-  if ((!shown && event->type() != QEvent::Resize) || !watched->isWidgetType()) return false;
+  const QEvent::Type type = event->type();
+  const bool shown = type == QEvent::Show;
+  const bool stateChanged = type == QEvent::WindowStateChange;
+  if ((!shown && !stateChanged && type != QEvent::Resize) || !watched->isWidgetType()) return false;
   auto* window = static_cast<QWidget*>(watched);
   const QSize fixed = window->minimumSize();
   if (!window->isWindow() || fixed != window->maximumSize()) return false;
+  // Made fullscreen or maximised from outside: the size alone comes back, the state must too,
+  // or the window manager may keep the window covering the screen.
+  if (stateChanged && (window->windowState() & kLarge)) {
+    later(window, [](QWidget& large) { large.setWindowState(large.windowState() & ~kLarge); });
+  }
   if (shown) {
     offerOnlyMoveAndClose(*window);
     if (window->windowType() == Qt::Dialog) typeAsDialogOnly(*window);
