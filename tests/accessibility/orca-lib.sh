@@ -83,7 +83,7 @@ start_orca() {
   mkdir -p "$SESSION_DIR/orca"
   cp "$ORCA_LIB_DIR/orca-user-settings.conf" "$SESSION_DIR/orca/user-settings.conf"
   start_in_session orca orca -u "$SESSION_DIR/orca" --debug-file "$SESSION_DIR/orca-debug.log"
-  expect_spoken "Screen reader on" 30
+  expect_spoken "Screen reader on" 90
 }
 
 # orca_session "$@": the whole session, ready for a program to be started in it. The

@@ -148,7 +148,7 @@ done
 outcome=""
 heard_result() {
   local text
-  for text in "You Beat the computer!" "The computer beat you!" "There is no winner.  The game is tie!"; do
+  for text in "You Beat the computer!" "The computer beat you!" "There is no winner."; do
     spoken_after "$text" && outcome=$text && return
   done
   return 1

@@ -1,5 +1,6 @@
 #include "qt/windows/FormWidget.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -30,6 +31,9 @@ constexpr std::array<int, 10> kKeypadWithoutNumLock{
 
 std::optional<int> keypadDigit(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
+  // While a screen reader listens, the keypad without Num Lock is its review keypad: such a
+  // key that still reaches the window slipped past a reader too busy to claim it in time.
+  if (QAccessible::isActive()) return std::nullopt;
   const auto* found = std::ranges::find(kKeypadWithoutNumLock, key);
   if (found == kKeypadWithoutNumLock.end()) return std::nullopt;
   return static_cast<int>(found - kKeypadWithoutNumLock.begin());
