@@ -83,12 +83,8 @@ void FormWidget::buildControls() {
       widgets_[index] =
           createWidget(index, container < 0 ? this : widgets_[static_cast<std::size_t>(container)]);
   }
-  // Raising each from the bottom-most up stacks them as the layout does.
-  std::vector<std::size_t> bottomUp(count);
-  for (std::size_t index = 0; index < count; ++index) bottomUp[index] = index;
-  std::ranges::sort(bottomUp, {},
-                    [this](std::size_t index) { return placed_.controls[index].stacking; });
-  for (const std::size_t index : bottomUp) widgets_[index]->raise();
+  // Raising each from the bottom-most (the layout's last) up stacks them as the layout does.
+  for (std::size_t index = count; index-- > 0;) widgets_[index]->raise();
   setTabChain();
 }
 
