@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include "screens/Announcements.h"
 
 namespace ttt {
 
@@ -23,8 +24,7 @@ class Announcer : public QWidget {
 
   QPointer<QWidget> previous_;
   QPointer<QWidget> last_;
-  QString lastText_;
-  QElapsedTimer lastTime_;
+  AnnouncementSequence sequence_;
 };
 
 // One announcement, as a screen reader finds it.
