@@ -7,9 +7,8 @@
 #include <QLockFile>
 #include <QWidget>
 
-// The claim is a lock file named after the application and the desktop (the X display or the
-// Wayland socket) in the session's runtime folder, held for the program's life, beside a local
-// socket on which the holder hears a later start.
+// The claim is a lock file, named after the application and the desktop, held for the program's
+// life beside a local socket on which the holder hears a later start.
 namespace ttt {
 
 namespace {

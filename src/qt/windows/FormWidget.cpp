@@ -137,10 +137,9 @@ void FormWidget::close() {
 
 QWidget* FormWidget::widget(const Control& control) const {
   const auto& controls = form_.controls();
-  for (std::size_t index = 0; index < controls.size(); ++index) {
-    if (controls[index].get() == &control) return widgets_[index];
-  }
-  return nullptr;
+  const auto found = std::ranges::find(controls, &control, &std::unique_ptr<Control>::get);
+  return found == controls.end() ? nullptr
+                                 : widgets_[static_cast<std::size_t>(found - controls.begin())];
 }
 
 void FormWidget::focusFirstButton() {
@@ -168,8 +167,7 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// A cell key reaches the window before the focused button, which would take the keypad's
-// arrows with Num Lock off, and leaves the focus where it is.
+// A cell key reaches the window before the focused button would take the keypad's arrows.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     if (const auto key = cellKeyOf(static_cast<QKeyEvent&>(*event)))
