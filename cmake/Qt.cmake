@@ -2,10 +2,11 @@
 # rules. Qt picks its platform itself: a native Wayland client where the session is Wayland
 # (with qt6-wayland installed), an X11 client otherwise.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Network)
-# The backend checks the X display itself before Qt opens it, to say why it cannot, and marks
-# the menu as kept out of the taskbar, which Qt has no call for.
+# The platform layer checks the X display before Qt opens it, to say why it cannot; the backend
+# marks the menu as kept out of the taskbar, which Qt has no call for.
 find_package(X11 REQUIRED)
 find_library(XCB_LIBRARY xcb REQUIRED)
+target_link_libraries(ttt_platform PUBLIC X11::X11)
 file(GLOB_RECURSE qt_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/qt/*.cpp)
 add_library(ttt_qt STATIC ${qt_sources})
 target_include_directories(ttt_qt PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -14,7 +14,7 @@
 #include "qt/app/QtWindows.h"
 #include "qt/app/Toolkit.h"
 #include "qt/dialogs/QtDialogs.h"
-#include "qt/system/DisplayCheck.h"
+#include "platform/DisplayCheck.h"
 #include "qt/system/WindowGuard.h"
 #include "screens/ApplicationTitle.h"
 #include "shell/Application.h"

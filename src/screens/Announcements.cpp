@@ -28,4 +28,13 @@ std::optional<std::string> announcement(const ControlLayout& layout, std::string
   return std::nullopt;
 }
 
+std::string AnnouncementSequence::spoken(const std::string& text,
+                                         std::chrono::steady_clock::time_point now) {
+  const bool overlaps = lastTime_ && now - *lastTime_ < kOverlap;
+  std::string said = overlaps ? lastText_ + ". " + text : text;
+  lastText_ = text;
+  lastTime_ = now;
+  return said;
+}
+
 }  // namespace ttt

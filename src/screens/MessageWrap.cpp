@@ -45,6 +45,16 @@ void appendBroken(std::string_view run, int width, const MeasureText& measure,
 
 int widestMessageLine(int workAreaWidth) { return std::max(1, workAreaWidth / 2); }
 
+std::string withNewlines(std::string_view text) {
+  std::string written;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const bool crlf = text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+    written += text[at] == '\r' ? '\n' : text[at];
+    if (crlf) ++at;
+  }
+  return written;
+}
+
 std::string breakLongRuns(std::string_view text, int width, const MeasureText& measure,
                           const GraphemeBoundaries& clusters, std::string_view lineBreak) {
   std::string broken;

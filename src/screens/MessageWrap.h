@@ -12,6 +12,10 @@ namespace ttt {
 // screen it opens on, so that the box, with its icon, margins and button, always fits there.
 int widestMessageLine(int workAreaWidth);
 
+// The text with each line break, "\r\n" or a lone "\r", written as "\n", for toolkits that show
+// a carriage return as a box.
+std::string withNewlines(std::string_view text);
+
 // The width of some text in pixels, in the font of the message box.
 using MeasureText = std::function<int(std::string_view utf8)>;
 

@@ -19,8 +19,8 @@ namespace ttt {
 
 namespace {
 
-// A form window, or its board frame, as a screen reader walks it: its children in the shared
-// description's reading order, not Qt's stacking order; lines and hidden labels left out.
+// A form window, or its board frame, with its children in the shared reading order, not Qt's
+// stacking order.
 class ReadingOrder : public QAccessibleWidget {
  public:
   // `parent` is the frame's place in the reading order, -1 for the window itself.
@@ -94,9 +94,8 @@ void announceName(QWidget& widget, const Control& control) {
   const QString name = QString::fromStdString(accessibleName(control.layout(), control.caption()));
   if (widget.accessibleName() == name) return;
   widget.setAccessibleName(name);
-  // Orca speaks no name change but the focused object's, so a mark or a score is announced
-  // on its own. A window that is being loaded is not on screen yet: nobody has just placed
-  // what its load resets.
+  // Orca speaks only the focused object's name changes. What a window's load resets before it
+  // is shown was placed by nobody.
   QWidget& window = *widget.window();
   if (!window.isVisible()) return;
   if (const auto spoken = announcement(control.layout(), control.caption()))

@@ -6,14 +6,12 @@ namespace ttt {
 
 class Control;
 
-// Has Qt's accessibility bridge show the program's own widgets as what they are: each form
-// window as a window (a frame, whose title screen readers read), labels as text, link labels
-// as links, the board frame as a group of its cells. Qt's own widgets need nothing.
+// Shows the program's own widgets to screen readers as what they are: form windows as windows
+// (whose titles are read), labels as text or links, the board frame as a group of its cells.
 void installAccessibleWidgets();
 
-// Gives the widget the name a screen reader speaks for the control as it is now ("top left,
-// X" for a cell, a button's caption without its '&'); Qt tells the screen reader of a change.
-// A mark placed or a score changed on a window on screen is also announced, unasked.
+// Names the widget as a screen reader speaks the control now ("top left, X"); a mark or score
+// changed on a window on screen is also announced.
 void announceName(QWidget& widget, const Control& control);
 
 }  // namespace ttt

@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include "screens/Announcements.h"
+
 namespace ttt {
 
-// What a window says to a screen reader unasked, while the focus stays where it is. Each
-// announcement is a new hidden, zero-size child that screen readers see as a notification,
-// and they are told it has appeared, which Orca speaks at once. Orca reads the text only when
-// it gets to the event, so each announcement keeps an object of its own: the computer's reply,
-// a millisecond after the player's mark, would otherwise rename the first before it is read.
-// Nothing is drawn, nothing takes the focus, and without a screen reader nothing is made.
+// What a window says to a screen reader unasked, the focus staying put: each announcement is a
+// new hidden notification, which Orca speaks as it appears. Orca reads the text late, so each
+// has an object of its own that a quick reply cannot rename first. Nothing is drawn.
 class Announcer : public QWidget {
   Q_OBJECT
 
@@ -26,8 +24,7 @@ class Announcer : public QWidget {
 
   QPointer<QWidget> previous_;
   QPointer<QWidget> last_;
-  QString lastText_;
-  QElapsedTimer lastTime_;
+  AnnouncementSequence sequence_;
 };
 
 // One announcement, as a screen reader finds it.

@@ -30,13 +30,6 @@ int keypadDigit(xcb_keycode_t code) {
   return symbol >= XK_KP_0 && symbol <= XK_KP_9 ? static_cast<int>(symbol - XK_KP_0) : -1;
 }
 
-// The focused widget of a game window (not of a box), if a keypad digit is for it.
-QWidget* gameWindowFocus() {
-  QWidget* focus = QApplication::focusWidget();
-  if (focus == nullptr || focus->window()->windowType() != Qt::Window) return nullptr;
-  return focus;
-}
-
 class KeypadFilter : public QAbstractNativeEventFilter {
  public:
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
@@ -47,8 +40,8 @@ class KeypadFilter : public QAbstractNativeEventFilter {
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
     if ((key->state & kNumLock) == 0 || (key->state & kOtherModifiers) != 0) return false;
     const int digit = keypadDigit(key->detail);
-    QWidget* focus = gameWindowFocus();
-    if (digit < 0 || focus == nullptr) return false;
+    QWidget* focus = QApplication::focusWidget();  // a game window's, not a box's
+    if (digit < 0 || focus == nullptr || focus->window()->windowType() != Qt::Window) return false;
     // A posted event is not spontaneous, and Qt's bridge passes only spontaneous keys on.
     QCoreApplication::postEvent(
         focus, new QKeyEvent(kind == XCB_KEY_PRESS ? QEvent::KeyPress : QEvent::KeyRelease,

@@ -2,10 +2,9 @@
 
 namespace ttt {
 
-// Routes Qt's messages through the program: a lost display, or any fatal error, is said in its
-// words and ends it with status 1 at once.
+// Says a lost display or a fatal Qt error in the program's words and ends with status 1.
 void routeToolkitMessages(const char* programName);
-// Says an X protocol error on one line, which Qt would keep quiet; the game goes on.
+// Says an X protocol error, which Qt keeps quiet; the game goes on.
 void reportProtocolError(int error, int request, unsigned resource);
 
 }  // namespace ttt

@@ -17,9 +17,8 @@ std::unique_ptr<FormWindow> QtWindows::createWindow(Form& form) {
   return std::make_unique<FormWidget>(form);
 }
 
-// Qt deletes the window once the event loop that asked for it runs again, when no handler
-// of the window is left on the stack. The program ends there if no window is open by then:
-// the handler that closed the last one has returned, with any box it showed.
+// Qt deletes the window when the loop that asked runs again, with no handler of it on the stack.
+// If no window is open by then, the handler that closed the last one has returned: the end.
 void QtWindows::destroyLater(std::unique_ptr<FormWindow> window) {
   auto* widget = static_cast<FormWidget*>(window.release());
   QObject::connect(widget, &QObject::destroyed, &pass_, [this] {

@@ -10,8 +10,8 @@ namespace ttt {
 
 class Form;
 
-// The forms shown as Qt windows: the window registry with the toolkit's calls. Passes of ticks
-// come from a single-shot timer, so nothing wakes the program while none is asked for.
+// The window registry on Qt. A single-shot timer runs each pass of ticks asked for, so nothing
+// wakes the program while none is.
 class QtWindows : private WindowToolkit, public WindowRegistry {
  public:
   QtWindows();

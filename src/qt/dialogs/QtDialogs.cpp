@@ -18,9 +18,8 @@ namespace ttt {
 
 namespace {
 
-// Keeps a name field within the shared name rule, whatever brings the text: typing, a paste,
-// an input method or a drop. Qt shows the validator only the text after an edit, so it keeps
-// the text it last accepted to compare with.
+// Keeps a name field within the name rule, whatever brings the text (typing, a paste, an input
+// method, a drop). Qt shows it only the text after an edit: it keeps the last accepted.
 class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
@@ -50,16 +49,8 @@ constexpr int kFieldWidth = 330;
 constexpr int kMargin = 10;
 constexpr int kTopMargin = 26;
 
-// A carriage return shows as a box in Qt's text: a line break is shown once, "\r\n" or not.
-QString shownText(const std::string& text) {
-  return QString::fromStdString(text)
-      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-      .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
-// Qt breaks the text at blanks; a run without one, a long name, is broken between characters
-// so that the box fits on its screen.
-QString wrapped(const QString& text, const QMessageBox& box) {
+// Qt breaks the text at blanks only: a long name is broken too, so that the box fits its screen.
+QString wrapped(const std::string& text, const QMessageBox& box) {
   const QScreen* screen = box.screen();
   const int width =
       widestMessageLine(screen != nullptr ? screen->availableGeometry().width() : 800);
@@ -69,20 +60,19 @@ QString wrapped(const QString& text, const QMessageBox& box) {
         QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
   };
   return QString::fromStdString(
-      breakLongRuns(text.toStdString(), width, measure, QtGraphemes(), "\n"));
+      breakLongRuns(withNewlines(text), width, measure, QtGraphemes(), "\n"));
 }
 
 }  // namespace
 
-// Laid out as the classic input box: the question icon beside the prompt and a wide field,
-// the buttons at the bottom right.
+// Laid out as the classic input box: the question icon beside the prompt and a wide field.
 std::string QtInputBox::ask(const std::string& prompt) {
   ScreenCentred<QDialog> dialog;
   dialog.setWindowTitle(title_);
   auto* layout = new QGridLayout(&dialog);
   auto* icon = new QLabel(&dialog);
   icon->setPixmap(dialog.style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32));
-  auto* label = new QLabel(shownText(prompt), &dialog);
+  auto* label = new QLabel(QString::fromStdString(withNewlines(prompt)), &dialog);
   label->setTextFormat(Qt::PlainText);
   auto* field = new QLineEdit(&dialog);
   field->setValidator(new NameValidator(field));
@@ -104,7 +94,7 @@ std::string QtInputBox::ask(const std::string& prompt) {
 void QtMessageBox::show(const std::string& prompt, int style, const std::string& title) {
   const auto icon = style == kStyleExclamation ? QMessageBox::Warning : QMessageBox::Information;
   ScreenCentred<QMessageBox> box(icon, QString::fromStdString(title), QString(), QMessageBox::Ok);
-  box.setText(wrapped(shownText(prompt), box));
+  box.setText(wrapped(prompt, box));
   box.setTextFormat(Qt::PlainText);
   box.layout()->setSizeConstraint(QLayout::SetFixedSize);
   // The style centres the button; the classic box has it at the bottom right.

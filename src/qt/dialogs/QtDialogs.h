@@ -7,8 +7,7 @@
 
 namespace ttt {
 
-// The input box: the prompt above a name field, "OK" and "Cancel", under the application's
-// title, modal and centred on the screen.
+// The modal input box, centred on the screen: the prompt above a name field, "OK", "Cancel".
 class QtInputBox : public InputBox {
  public:
   explicit QtInputBox(const std::string& title) : title_(QString::fromStdString(title)) {}
@@ -19,8 +18,7 @@ class QtInputBox : public InputBox {
   QString title_;
 };
 
-// The message box: modal, centred on the screen, one "OK", the exclamation icon
-// for the exclamation style and the information icon for any other.
+// The modal message box, centred on the screen, with one "OK" and the style's icon.
 class QtMessageBox : public MessageBox {
  public:
   void show(const std::string& prompt, int style, const std::string& title) override;

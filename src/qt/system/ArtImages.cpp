@@ -30,12 +30,11 @@ int devicePixels(int logical, qreal devicePixelRatio) {
 
 QIcon windowIcon(WindowIcon icon, qreal devicePixelRatio) {
   QIcon shown;
-  if (icon == WindowIcon::SmilingFace) {
+  if (icon == WindowIcon::SmilingFace)
     shown.addPixmap(toPixmap(smilingFaceIcon(devicePixels(32, devicePixelRatio)), 1));
-    return shown;
-  }
-  for (const int size : {16, 32})
-    shown.addPixmap(toPixmap(lightBulbIcon(devicePixels(size, devicePixelRatio)), 1));
+  else
+    for (const int size : {16, 32})
+      shown.addPixmap(toPixmap(lightBulbIcon(devicePixels(size, devicePixelRatio)), 1));
   return shown;
 }
 

@@ -7,7 +7,7 @@
 
 namespace ttt {
 
-// A window's icon, drawn at the sizes a desktop asks for at the scale given.
+// A window's icon at the sizes desktops ask for, at the scale given.
 QIcon windowIcon(WindowIcon icon, qreal devicePixelRatio);
 // The hand over link labels, drawn at the device's resolution, its hot spot on the fingertip.
 QCursor handCursor(qreal devicePixelRatio);

@@ -1,33 +1,10 @@
 #include "qt/system/ClassicLook.h"
 
-#include <array>
-#include <utility>
+#include "screens/ClassicColours.h"
 
 namespace ttt {
 
-namespace {
-
-// The Windows defaults of the system colours the windows use: window, window text, active
-// and inactive border, button face and button text.
-constexpr std::array<std::pair<int, QRgb>, 6> kSystemColours{
-    {{5, 0xFFFFFF}, {8, 0x000000}, {10, 0xB4B4B4}, {11, 0xF4F7FC}, {15, 0xF0F0F0}, {18, 0x000000}}};
-constexpr int kButtonFaceIndex = 15;
-
-QColor systemDefault(int index) {
-  for (const auto& [entry, rgb] : kSystemColours) {
-    if (entry == index) return QColor::fromRgb(rgb);
-  }
-  // A system colour no window uses shows as the button face rather than fail.
-  return systemDefault(kButtonFaceIndex);
-}
-
-}  // namespace
-
-QColor qtColour(Colour colour) {
-  if ((colour & kSystemColourFlag) != 0) return systemDefault(static_cast<int>(colour & 0xFFu));
-  return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                static_cast<int>((colour >> 16) & 0xFFu));
-}
+QColor qtColour(Colour colour) { return QColor::fromRgb(classicRgb(colour)); }
 
 // The bevels of the classic look: white above and left, grey below and right; Qt derives the
 // rest (navy selections, pale yellow tooltips, greyed text) as the classic desktop has them.

@@ -12,8 +12,7 @@ namespace ttt {
 QColor qtColour(Colour colour);
 // The classic desktop's colours for Qt's own widgets: buttons, boxes and fields.
 QPalette classicPalette();
-// A layout's font at a size in pixels at 96 dots per inch (Qt scales the pixels): Liberation
-// Sans stands for MS Sans Serif, Comic Neue for Comic Sans MS.
+// A layout's font in 96-dpi pixels, Liberation Sans for MS Sans Serif, Comic Neue for Comic Sans.
 QFont qtFont(const FontSpec& font, int pixels);
 
 }  // namespace ttt

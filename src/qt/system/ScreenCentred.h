@@ -5,8 +5,8 @@
 
 namespace ttt {
 
-// A window that opens in the middle of its screen's work area once it knows its size (a message
-// box learns it only as it is shown). On Wayland the compositor places windows instead.
+// A window centred on its screen's work area as it is shown, when it knows its size. On Wayland
+// the compositor places it instead.
 template <typename Box>
 class ScreenCentred : public Box {
  public:

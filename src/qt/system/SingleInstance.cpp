@@ -7,9 +7,10 @@
 #include <QLockFile>
 #include <QWidget>
 
-// The claim is a lock file named after the application and the desktop (the X display or the
-// Wayland socket) in the session's runtime folder, held for the program's life, beside a local
-// socket on which the holder hears a later start.
+#include "platform/DesktopName.h"
+
+// The claim is a lock file, named after the application and the desktop, held for the program's
+// life beside a local socket on which the holder hears a later start.
 namespace ttt {
 
 namespace {
@@ -17,15 +18,10 @@ namespace {
 constexpr int kConnectMilliseconds = 2000;  // the holder listens right after it claims
 
 QString claimPath(const std::string& applicationId) {
-  QString desktop = QStringLiteral("x11-") + qEnvironmentVariable("DISPLAY");
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-    desktop = QStringLiteral("wayland-") + qEnvironmentVariable("WAYLAND_DISPLAY");
-  // ":1" and ":1.0" are the same desktop.
-  else if (desktop.lastIndexOf(QLatin1Char('.')) > desktop.lastIndexOf(QLatin1Char(':')))
-    desktop.truncate(desktop.lastIndexOf(QLatin1Char('.')));
+  const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
   const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR", QDir::tempPath());
-  return folder + QLatin1Char('/') + QString::fromStdString(applicationId) + QLatin1Char('-') +
-         desktop.replace(QLatin1Char('/'), QLatin1Char('_'));
+  return folder + QLatin1Char('/') +
+         QString::fromStdString(applicationId + '-' + desktopName(wayland));
 }
 
 // The box open over the program's windows, if any, else the window on screen, to the front.

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,23 +11,6 @@
 #include "qt/system/X11Hints.h"
 
 namespace ttt {
-
-namespace {
-
-constexpr Qt::WindowStates kLarge = Qt::WindowFullScreen | Qt::WindowMaximized;
-
-// Runs the action on the window once Qt has finished with the event at hand.
-template <typename Action>
-void later(QWidget* window, Action action) {
-  QMetaObject::invokeMethod(
-      window,
-      [guarded = QPointer<QWidget>(window), action] {
-        if (guarded) action(*guarded);
-      },
-      Qt::QueuedConnection);
-}
-
-}  // namespace
 
 WindowGuard::WindowGuard() {
   qApp->installEventFilter(this);
@@ -45,20 +27,27 @@ bool WindowGuard::eventFilter(QObject* watched, QEvent* event) {
   auto* window = static_cast<QWidget*>(watched);
   const QSize fixed = window->minimumSize();
   if (!window->isWindow() || fixed != window->maximumSize()) return false;
-  // Made fullscreen or maximised from outside: the size alone comes back, the state must too,
+  // Made fullscreen or maximised from outside: the state must come back as well as the size,
   // or the window manager may keep the window covering the screen.
+  constexpr Qt::WindowStates kLarge = Qt::WindowFullScreen | Qt::WindowMaximized;
   if (stateChanged && (window->windowState() & kLarge)) {
-    later(window, [](QWidget& large) { large.setWindowState(large.windowState() & ~kLarge); });
+    QMetaObject::invokeMethod(
+        window, [window] { window->setWindowState(window->windowState() & ~kLarge); },
+        Qt::QueuedConnection);
   }
   if (shown) {
     offerOnlyMoveAndClose(*window);
     if (window->windowType() == Qt::Dialog) typeAsDialogOnly(*window);
   }
+  // Undone once Qt has finished with the event; a window deleted by then takes the call along.
   if (window->size() != fixed) {
-    later(window, [fixed](QWidget& resized) {
-      if (QWindow* handle = resized.windowHandle()) handle->resize(fixed);
-      resized.resize(fixed);
-    });
+    QMetaObject::invokeMethod(
+        window,
+        [window, fixed] {
+          if (QWindow* handle = window->windowHandle()) handle->resize(fixed);
+          window->resize(fixed);
+        },
+        Qt::QueuedConnection);
   }
   return false;
 }
@@ -76,7 +65,8 @@ bool WindowGuard::nativeEventFilter(const QByteArray& eventType, void* message, 
   for (QWidget* window : QApplication::topLevelWidgets()) {
     // A dialog's close rejects it; a form's asks the form.
     if (window->internalWinId() == gone && window->isVisible())
-      later(window, [](QWidget& destroyed) { destroyed.QWidget::close(); });
+      QMetaObject::invokeMethod(
+          window, [window] { window->QWidget::close(); }, Qt::QueuedConnection);
   }
   return false;
 }

@@ -5,10 +5,9 @@
 
 namespace ttt {
 
-// Holds the windows against what the window manager and other clients may do. A window of fixed
-// size is offered for moving and closing only, and a resize from outside (no window manager may
-// be there to refuse it) is undone. A window another X client destroys is closed as by its close
-// box: a box cancelled, a form asked to close. X protocol errors are said on one line each.
+// Holds the windows against the window manager and other clients: a fixed-size window is offered
+// for moving and closing only, and an outside resize is undone; a window another X client
+// destroys is closed as by its close box; X protocol errors are said, not fatal.
 class WindowGuard : public QObject, public QAbstractNativeEventFilter {
  public:
   WindowGuard();

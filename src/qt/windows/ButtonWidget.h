@@ -6,8 +6,7 @@
 
 namespace ttt {
 
-// A push button in the classic look. Its caption's '&' marks the access key that Alt presses;
-// Space and Enter press it while it has the focus.
+// A push button in the classic look, with its access key; Space and Enter press it.
 class ButtonWidget : public ControlWidget<QPushButton> {
  public:
   ButtonWidget(Control& control, const PlacedControl& placed, QWidget* parent);

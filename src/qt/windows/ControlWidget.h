@@ -7,7 +7,7 @@
 
 namespace ttt {
 
-// What ties a widget to its control: it hears of every change at once until its window closes.
+// Ties a widget to its control, which it follows until its window closes.
 class ControlLink : public ControlObserver {
  public:
   explicit ControlLink(Control& control) : control_(control) {}

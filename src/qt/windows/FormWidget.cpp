@@ -87,12 +87,8 @@ void FormWidget::buildControls() {
       widgets_[index] =
           createWidget(index, container < 0 ? this : widgets_[static_cast<std::size_t>(container)]);
   }
-  // Raising each from the bottom-most up stacks them as the layout does.
-  std::vector<std::size_t> bottomUp(count);
-  for (std::size_t index = 0; index < count; ++index) bottomUp[index] = index;
-  std::ranges::sort(bottomUp, {},
-                    [this](std::size_t index) { return placed_.controls[index].stacking; });
-  for (const std::size_t index : bottomUp) widgets_[index]->raise();
+  // Raising each from the bottom-most (the layout's last) up stacks them as the layout does.
+  for (std::size_t index = count; index-- > 0;) widgets_[index]->raise();
   setTabChain();
 }
 
@@ -145,10 +141,9 @@ void FormWidget::close() {
 
 QWidget* FormWidget::widget(const Control& control) const {
   const auto& controls = form_.controls();
-  for (std::size_t index = 0; index < controls.size(); ++index) {
-    if (controls[index].get() == &control) return widgets_[index];
-  }
-  return nullptr;
+  const auto found = std::ranges::find(controls, &control, &std::unique_ptr<Control>::get);
+  return found == controls.end() ? nullptr
+                                 : widgets_[static_cast<std::size_t>(found - controls.begin())];
 }
 
 void FormWidget::focusFirstButton() {
@@ -176,8 +171,7 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// A cell key reaches the window before the focused button, which would take the keypad's
-// arrows with Num Lock off, and leaves the focus where it is.
+// A cell key reaches the window before the focused button would take the keypad's arrows.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     if (const auto key = cellKeyOf(static_cast<QKeyEvent&>(*event)))

@@ -14,9 +14,8 @@ class ButtonWidget;
 class Control;
 class Form;
 
-// The real window of a form at its fixed size in 96-dpi pixels (Qt scales them), with a widget
-// for every control, placed and stacked as the layout is. The close box asks the form; Escape
-// closes nothing. Tab and the arrows move among the buttons in tab order; a cell key clicks.
+// A form's window at its fixed size in 96-dpi pixels (Qt scales them), a widget per control,
+// placed and stacked as laid out. The close box asks the form; the arrows move as Tab does.
 class FormWidget : public ScreenCentred<QWidget>, public FormWindow {
  public:
   explicit FormWidget(Form& form);

@@ -6,9 +6,8 @@
 
 namespace ttt {
 
-// A frame: an engraved border round its children, filled with its background. While the
-// control is disabled no mouse input reaches its children, which draw their own colours and
-// so look the same.
+// A frame: an engraved border round its children, filled with its background. Disabled, it
+// takes clicks from its children, which still look the same.
 class FrameWidget : public ControlWidget<QFrame> {
  public:
   FrameWidget(Control& control, const PlacedControl& placed, QWidget* parent);

@@ -6,10 +6,8 @@ namespace ttt {
 
 class Form;
 
-// A label: its caption drawn literally at its top left, wrapped at word breaks, in its font and
-// colour, on its background unless transparent; one that sizes itself keeps its top left. A link
-// shows the hand cursor and repeats its caption as a tooltip. A left click reaches the control
-// as far as a click on the screen may.
+// A label: its caption drawn literally, wrapped at word breaks, on its background unless
+// transparent. A link shows the hand cursor and its caption as a tooltip.
 class LabelWidget : public ControlWidget<QWidget> {
  public:
   LabelWidget(Form& form, Control& control, const PlacedControl& placed, QWidget* parent);

@@ -4,8 +4,7 @@
 
 namespace ttt {
 
-// A straight line of the layout's width and colour, with square ends, drawn at the device's
-// resolution. It takes no input: clicks go through to what lies below.
+// A straight line with square ends, drawn at the device's resolution; clicks go through it.
 class LineWidget : public ControlWidget<QWidget> {
  public:
   LineWidget(Control& control, const PlacedControl& placed, QWidget* parent);

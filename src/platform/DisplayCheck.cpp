@@ -1,4 +1,4 @@
-#include "qt/system/DisplayCheck.h"
+#include "platform/DisplayCheck.h"
 
 #include <X11/Xlib.h>
 #include <unistd.h>
