@@ -46,24 +46,6 @@ TEST(BoardPixels, GridLineIsDrawnAtTheDeviceResolution) {
   EXPECT_EQ(first, std::lround((x - kGridLineWidth / 2) * ratio));
 }
 
-// The input box's field takes every edit through the shared name rule: 255 characters as a
-// reader counts them, a letter with its combining accent being one.
-TEST(NameBox, FieldKeepsTheSharedNameRule) {
-  QtInputBox box("Orvane'S Tic Tac Toe !");
-  const auto insertInto = [](const QString& text) {
-    QTimer::singleShot(0, [text] {
-      auto* field = QApplication::activeModalWidget()->findChild<QLineEdit*>();
-      field->insert(text);
-      QTest::keyClick(field, Qt::Key_Return);
-    });
-  };
-  insertInto(QString(300, QLatin1Char('w')));
-  EXPECT_EQ(box.ask("NAME"), std::string(255, 'w'));
-  const QString accented = QString::fromUtf8("e\xCC\x81");
-  insertInto(accented.repeated(256));
-  EXPECT_EQ(QString::fromStdString(box.ask("NAME")), accented.repeated(255));
-}
-
 // A cell key reaches the window before the focused button, even one the button would take
 // (the keypad's 4 is Left with Num Lock off), and leaves the focus where it is.
 TEST(Keys, CellKeysClickTheirCellsWhateverButtonHasTheFocus) {
