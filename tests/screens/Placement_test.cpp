@@ -40,9 +40,9 @@ TEST(Placement, RoundsToTheNearestPixelWithHalvesAwayFromZero) {
 }
 
 TEST(Placement, TheTwoPlayerWindowScalesItsSizeFontsLinesAndKeepsItsOrders) {
-  // 4350 x 4590 twips; Label2 in 12 points; the board's grid lines 4 px wide at 96 dpi.
-  const std::pair<int, std::array<int, 4>> expected[] = {{96, {290, 306, 16, 4}},
-                                                         {192, {580, 612, 32, 8}}};
+  // 4350 x 4590 twips; Label2 in 9.75 points; the board's grid lines 4 px wide at 96 dpi.
+  const std::pair<int, std::array<int, 4>> expected[] = {{96, {290, 306, 13, 4}},
+                                                         {192, {580, 612, 26, 8}}};
   for (const auto& [dpi, numbers] : expected) {
     const PlacedForm placed = placeForm(twoPlayerLayout(), dpi);
     EXPECT_EQ(placed.clientWidth, numbers[0]) << dpi;
