@@ -3,7 +3,6 @@
 set -u
 ID=example.orvane.TicTacToe
 ICON_SIZES="16 32 48 64 128 256"
-E2E=$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 fail() { echo "install: FAILED: $*" >&2; exit 1; }
 
@@ -49,8 +48,7 @@ check_man_page() {
     *) fail "the manual page does not give the status of a lost display" ;; esac
 }
 
-# walk PROGRAM CLASS: the two-player walk on the program, and the window class of its windows.
+# walk PROGRAM CLASS: the installed program starts, and each of its windows has the class.
 walk() {
-  "$E2E/two-player.sh" "$1" "$PIXELS" || fail "the two-player walk failed on $1"
   "$HERE/window-class.sh" "$1" "$PIXELS" "$2" || fail "the windows of $1 lack the class $2"
 }

@@ -3,18 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
+#include <array>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "screens/Layouts.h"
 
 namespace ttt::test {
 namespace {
-
-constexpr int kDpis[] = {96, 120, 144, 192};
-
-const FormLayout* const kForms[] = {&menuLayout(), &twoPlayerLayout(), &singlePlayerLayout()};
 
 const PlacedControl& placedNamed(const PlacedForm& form, const std::string& name) {
   const auto found = std::ranges::find_if(
@@ -43,66 +39,19 @@ TEST(Placement, RoundsToTheNearestPixelWithHalvesAwayFromZero) {
   EXPECT_EQ(scaledLineWidth(0, 96), 1);
 }
 
-TEST(Placement, At96DotsPerInchEveryLayoutValueIsItsTwipsOverFifteen) {
-  for (const FormLayout* layout : kForms) {
-    const PlacedForm placed = placeForm(*layout, 96);
-    EXPECT_EQ(placed.clientWidth * 15, layout->clientWidth) << layout->name;
-    EXPECT_EQ(placed.clientHeight * 15, layout->clientHeight) << layout->name;
-    for (const PlacedControl& c : placed.controls) {
-      const TwipsRect& r = c.layout->rect;
-      const TwipsLine& l = c.layout->line;
-      const std::string name = layout->name + " " + c.layout->fullName();
-      EXPECT_EQ(c.rect, (PixelRect{r.left / 15, r.top / 15, r.width / 15, r.height / 15})) << name;
-      for (const int twips : {r.left, r.top, r.width, r.height, l.x1, l.y1, l.x2, l.y2}) {
-        EXPECT_EQ(twips % 15, 0) << name;
-      }
-      EXPECT_EQ(c.line,
-                (PixelLine{l.x1 / 15, l.y1 / 15, l.x2 / 15, l.y2 / 15, std::max(1, l.widthPixels)}))
-          << name;
-    }
-  }
-}
-
-TEST(Placement, EachControlHasItsContainerStackingTabOrderAndFontAtEveryScale) {
-  for (const int dpi : kDpis) {
-    for (const FormLayout* layout : kForms) {
-      const PlacedForm placed = placeForm(*layout, dpi);
-      ASSERT_EQ(placed.controls.size(), layout->controls.size());
-      EXPECT_EQ(placed.clientWidth, twipsToPixels(layout->clientWidth, dpi));
-      std::vector<int> stacking;
-      std::vector<std::pair<int, int>> tabOrder;  // (tab index, order) of every button
-      for (std::size_t i = 0; i < placed.controls.size(); ++i) {
-        const PlacedControl& c = placed.controls[i];
-        const std::string name = layout->name + " " + c.layout->fullName();
-        EXPECT_EQ(c.layout, &layout->controls[i]) << name;
-        if (c.layout->container.empty()) {
-          EXPECT_EQ(c.container, -1) << name;
-        } else {
-          ASSERT_GE(c.container, 0) << name;
-          const ControlLayout& frame =
-              *placed.controls[static_cast<std::size_t>(c.container)].layout;
-          EXPECT_EQ(frame.fullName(), c.layout->container) << name;
-          EXPECT_EQ(frame.kind, ControlKind::Frame) << name;
-        }
-        EXPECT_EQ(c.rect.width, twipsToPixels(c.layout->rect.width, dpi)) << name;
-        EXPECT_EQ(c.line.width, scaledLineWidth(c.layout->line.widthPixels, dpi)) << name;
-        EXPECT_EQ(c.fontPixels, pointsToPixels(c.layout->font.points, dpi)) << name;
-        stacking.push_back(c.stacking);
-        if (c.layout->kind == ControlKind::Button) {
-          tabOrder.emplace_back(c.layout->tabIndex, c.tabOrder);
-        } else {
-          EXPECT_EQ(c.tabOrder, -1) << name;
-        }
-      }
-      // The layout lists the topmost first; stacking counts from the bottom.
-      EXPECT_EQ(stacking.front(), static_cast<int>(stacking.size()) - 1);
-      EXPECT_TRUE(std::ranges::is_sorted(stacking, std::greater<>{}));
-      EXPECT_EQ(stacking.back(), 0);
-      std::ranges::sort(tabOrder);
-      for (std::size_t order = 0; order < tabOrder.size(); ++order) {
-        EXPECT_EQ(tabOrder[order].second, static_cast<int>(order)) << layout->name;
-      }
-    }
+TEST(Placement, TheTwoPlayerWindowScalesItsSizeFontsLinesAndKeepsItsOrders) {
+  // 4350 x 4590 twips; Label2 in 9.75 points; the board's grid lines 4 px wide at 96 dpi.
+  const std::pair<int, std::array<int, 4>> expected[] = {{96, {290, 306, 13, 4}},
+                                                         {192, {580, 612, 26, 8}}};
+  for (const auto& [dpi, numbers] : expected) {
+    const PlacedForm placed = placeForm(twoPlayerLayout(), dpi);
+    EXPECT_EQ(placed.clientWidth, numbers[0]) << dpi;
+    EXPECT_EQ(placed.clientHeight, numbers[1]) << dpi;
+    EXPECT_EQ(placedNamed(placed, "Label2").fontPixels, numbers[2]) << dpi;
+    EXPECT_EQ(placedNamed(placed, "Line1").line.width, numbers[3]) << dpi;
+    // The layout lists the topmost first; stacking counts from the bottom.
+    EXPECT_EQ(placed.controls.front().stacking, static_cast<int>(placed.controls.size()) - 1);
+    EXPECT_EQ(placed.controls.back().stacking, 0);
   }
 }
 

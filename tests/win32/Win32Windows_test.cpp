@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -231,48 +230,6 @@ TEST_F(Win32WindowsTest, TheInputBoxAnswersTheTextOnOkAndNothingOnCancel) {
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   });
   EXPECT_EQ(box.ask("ENTER YOUR NAME "), "");
-}
-
-// Puts text on the clipboard, as another program's copy would.
-void copyToClipboard(const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(data), text.c_str(), bytes);
-  GlobalUnlock(data);
-  SetClipboardData(CF_UNICODETEXT, data);
-  CloseClipboard();
-}
-
-// The field hands what is typed and pasted to the name rule, with Windows' own clusters: a
-// name of 255 letters each with a combining accent is kept whole and the 256th refused, and
-// a character typed in two UTF-16 halves goes in whole or not at all.
-TEST_F(Win32WindowsTest, TheNameFieldTypesAndPastesThroughTheNameRule) {
-  const HWND owner = openTwoPlayer();
-  Win32InputBox box("Orvane'S Tic Tac Toe !", [owner] { return owner; });
-  std::wstring decomposed;
-  for (int i = 0; i < 256; ++i) decomposed += L"e\u0301";
-  const std::wstring face = L"\U0001F600";
-  std::wstring afterPaste;
-  std::wstring afterTyping;
-  whenDialogOpens(L"Orvane'S Tic Tac Toe !", [&](HWND dialog) {
-    const HWND field = GetDlgItem(dialog, 101);
-    copyToClipboard(decomposed + L"\r\nthe second line");
-    SendMessageW(field, WM_PASTE, 0, 0);
-    afterPaste = textOf(field, 100000);
-    SendMessageW(field, EM_SETSEL, 0, 2);  // typing over a selection replaces it
-    SendMessageW(field, WM_CHAR, face[0], 1);
-    SendMessageW(field, WM_CHAR, face[1], 1);
-    SendMessageW(field, WM_CHAR, face[0], 1);
-    SendMessageW(field, WM_CHAR, face[1], 1);
-    afterTyping = textOf(field, 100000);
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  });
-  const std::wstring kept = decomposed.substr(0, 2 * 255);
-  EXPECT_EQ(toWide(box.ask("ENTER ' PLAYER A ' NAME")), face + kept.substr(2));
-  EXPECT_EQ(afterPaste, kept);
-  EXPECT_EQ(afterTyping, face + kept.substr(2)) << "the second face is refused whole";
 }
 
 TEST_F(Win32WindowsTest, MessageBoxesShowThePromptLiterallyUnderTheirOwner) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # msi-install.sh MSI FOLDER VERSION WALK WINDOW_PIXELS: run by with-wine.sh --script, on a
 # display. The installer installs the program silently into FOLDER (under drive C:) with a
-# Start-menu shortcut and an entry under installed apps; the installed program passes WALK;
+# Start-menu shortcut and an entry under installed apps; the installed program passes WALK (that it starts and shows its menu);
 # removing it leaves no file, shortcut or registry key behind.
 set -u
 msi=$1 folder=$2 version=$3 walk=$4 pixels=$5
