@@ -72,6 +72,8 @@ class NamedApplication : public QAccessibleApplication {
 
 QAccessibleInterface* accessibleOf(const QString& /*className*/, QObject* object) {
   if (object == qApp) return new NamedApplication;
+  if (auto* notice = qobject_cast<Notice*>(object))
+    return new QAccessibleWidget(notice, QAccessible::Notification);
   if (auto* window = dynamic_cast<FormWidget*>(object))
     return new ReadingOrder(window, QAccessible::Window, *window, -1);
   if (auto* label = dynamic_cast<LabelWidget*>(object))

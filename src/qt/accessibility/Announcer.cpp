@@ -1,16 +1,10 @@
 #include "qt/accessibility/Announcer.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 
 namespace ttt {
 
 namespace {
-
-QAccessibleInterface* notificationFor(const QString&, QObject* object) {
-  if (auto* notice = qobject_cast<Notice*>(object))
-    return new QAccessibleWidget(notice, QAccessible::Notification);
-  return nullptr;
-}
 
 void hideFromScreen(QWidget& widget) {
   widget.setFocusPolicy(Qt::NoFocus);
@@ -31,9 +25,6 @@ Announcer::Announcer(QWidget& window) : QWidget(&window) { hideFromScreen(*this)
 Announcer& Announcer::of(QWidget& window) {
   if (auto* existing = window.findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
     return *existing;
-  // Qt asks the factory when a screen reader first looks at a notice, after it is made.
-  static const bool installed = (QAccessible::installFactory(notificationFor), true);
-  (void)installed;
   return *new Announcer(window);
 }
 

@@ -16,8 +16,7 @@ const char* programName_ = "";
 QtMessageHandler toolkitHandler_ = nullptr;
 
 void say(const QString& line) {
-  std::fprintf(stderr, "%s: %s\n", programName_, qPrintable(line));
-  std::fflush(stderr);
+  std::fprintf(stderr, "%s: %s\n", programName_, qPrintable(line));  // stderr is unbuffered
 }
 
 // Nothing more may be said to the display: no clean-up, which would.

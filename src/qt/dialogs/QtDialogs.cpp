@@ -23,26 +23,24 @@ namespace {
 class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
-  State validate(QString& input, int& position) const override;
+  State validate(QString& input, int& position) const override {
+    const std::string after = input.toStdString();
+    if (after == accepted_) return Acceptable;
+    const NameChange change = editName(clusters_, accepted_, after);
+    if (change.limited) QApplication::beep();
+    accepted_ = change.text;
+    if (change.text != after) {
+      input = QString::fromStdString(change.text);
+      position = static_cast<int>(
+          QString::fromUtf8(change.text.data(), static_cast<qsizetype>(change.cursor)).size());
+    }
+    return Acceptable;
+  }
 
  private:
   QtGraphemes clusters_;
   mutable std::string accepted_;
 };
-
-QValidator::State NameValidator::validate(QString& input, int& position) const {
-  const std::string after = input.toStdString();
-  if (after == accepted_) return Acceptable;
-  const NameChange change = editName(clusters_, accepted_, after);
-  if (change.limited) QApplication::beep();
-  accepted_ = change.text;
-  if (change.text != after) {
-    input = QString::fromStdString(change.text);
-    position = static_cast<int>(
-        QString::fromUtf8(change.text.data(), static_cast<qsizetype>(change.cursor)).size());
-  }
-  return Acceptable;
-}
 
 // The name field's width at 96 dots per inch, as wide as the classic box's.
 constexpr int kFieldWidth = 330;

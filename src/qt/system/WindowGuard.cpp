@@ -12,6 +12,8 @@
 
 namespace ttt {
 
+constexpr Qt::WindowStates kLarge = Qt::WindowFullScreen | Qt::WindowMaximized;
+
 WindowGuard::WindowGuard() {
   qApp->installEventFilter(this);
   qApp->installNativeEventFilter(this);
@@ -27,13 +29,10 @@ bool WindowGuard::eventFilter(QObject* watched, QEvent* event) {
   auto* window = static_cast<QWidget*>(watched);
   const QSize fixed = window->minimumSize();
   if (!window->isWindow() || fixed != window->maximumSize()) return false;
-  // Made fullscreen or maximised from outside: the state must come back as well as the size,
-  // or the window manager may keep the window covering the screen.
-  constexpr Qt::WindowStates kLarge = Qt::WindowFullScreen | Qt::WindowMaximized;
+  // Made fullscreen or maximised from outside: the state comes back as well as the size.
   if (stateChanged && (window->windowState() & kLarge)) {
-    QMetaObject::invokeMethod(
-        window, [window] { window->setWindowState(window->windowState() & ~kLarge); },
-        Qt::QueuedConnection);
+    const auto restore = [window] { window->setWindowState(window->windowState() & ~kLarge); };
+    QMetaObject::invokeMethod(window, restore, Qt::QueuedConnection);
   }
   if (shown) {
     offerOnlyMoveAndClose(*window);

@@ -1,6 +1,5 @@
 #include "qt/windows/ButtonWidget.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 
 #include "qt/accessibility/AccessibleWidgets.h"
@@ -30,11 +29,9 @@ void ButtonWidget::controlChanged(const Control& control) {
   announceName(*this, control);
 }
 
-// Outside a dialog Qt presses a button only on Space; here Enter presses it too. While a screen
-// reader listens, the keypad's Enter is its own ("where am I"), even if it slips through.
+// Outside a dialog Qt presses a button only on Space; here Enter presses it too.
 void ButtonWidget::keyPressEvent(QKeyEvent* event) {
-  const bool keypadEnter = event->key() == Qt::Key_Enter && !QAccessible::isActive();
-  const bool enter = event->key() == Qt::Key_Return || keypadEnter;
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     click();
     return;

@@ -31,12 +31,16 @@ constexpr std::array<int, 10> kKeypadWithoutNumLock{
 
 std::optional<int> keypadDigit(int key) {
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
-  // While a screen reader listens, the keypad without Num Lock is its review keypad: such a
-  // key that still reaches the window slipped past a reader too busy to claim it in time.
-  if (QAccessible::isActive()) return std::nullopt;
   const auto* found = std::ranges::find(kKeypadWithoutNumLock, key);
   if (found == kKeypadWithoutNumLock.end()) return std::nullopt;
   return static_cast<int>(found - kKeypadWithoutNumLock.begin());
+}
+
+// While a screen reader listens, the keypad's keys other than its digits (Num Lock off) are
+// the reader's own; one that still reaches a window slipped past a reader too busy to take it.
+bool isScreenReaderKey(const QKeyEvent& event) {
+  const bool digit = event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9;
+  return (event.modifiers() & Qt::KeypadModifier) != 0 && !digit && QAccessible::isActive();
 }
 
 // The digit key a key press stands for, from the keypad (with Num Lock on or off) or the row
@@ -162,6 +166,7 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* event) {
+  if (isScreenReaderKey(*event)) return;
   if (const auto key = cellKeyOf(*event); key && pressCellKey(form_, *key)) return;
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
   if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
@@ -171,11 +176,12 @@ void FormWidget::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
-// A cell key reaches the window before the focused button would take the keypad's arrows.
+// A cell key, or a screen reader's, reaches the window before the focused button would.
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
-    if (const auto key = cellKeyOf(static_cast<QKeyEvent&>(*event)))
-      return pressCellKey(form_, *key);
+    const auto& press = static_cast<QKeyEvent&>(*event);
+    if (isScreenReaderKey(press)) return true;
+    if (const auto key = cellKeyOf(press)) return pressCellKey(form_, *key);
   }
   return QWidget::eventFilter(watched, event);
 }
