@@ -83,7 +83,7 @@ endfunction()
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 
 # The Win32 backend and the program, on the API of Windows 7: the headers declare nothing newer,
-# and what newer systems add is looked up at run time (src/win32/DpiFunctions.h).
+# and what newer systems add is looked up at run time (src/win32/system/DpiFunctions.h).
 ttt_layer(win32 DEPS ttt_forms ttt_screens ttt_art ttt_platform)
 target_compile_definitions(ttt_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                            _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -16,7 +16,7 @@
 #include "qt/dialogs/QtDialogs.h"
 #include "platform/DisplayCheck.h"
 #include "qt/system/WindowGuard.h"
-#include "screens/ApplicationTitle.h"
+#include "screens/layouts/ApplicationTitle.h"
 #include "shell/Application.h"
 
 // The command line is read here, not by Qt, which would accept options the windows do not

@@ -1,4 +1,4 @@
-#include "win32/WinApi.h"
+#include "win32/system/WinApi.h"
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -7,9 +7,9 @@
 #include "cli/ProgramIdentity.h"
 #include "platform/SingleInstance.h"
 #include "shell/Application.h"
-#include "win32/Win32Services.h"
-#include "win32/Win32Windows.h"
-#include "win32/WindowView.h"
+#include "win32/system/Win32Services.h"
+#include "win32/windows/Win32Windows.h"
+#include "win32/windows/WindowView.h"
 
 namespace {
 

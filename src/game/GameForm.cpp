@@ -6,7 +6,7 @@
 
 #include "core/LineTest.h"
 #include "core/Marks.h"
-#include "screens/Author.h"
+#include "screens/layouts/Author.h"
 
 namespace ttt {
 namespace {

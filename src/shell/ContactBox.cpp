@@ -1,6 +1,6 @@
 #include "shell/ContactBox.h"
 
-#include "screens/Author.h"
+#include "screens/layouts/Author.h"
 
 namespace ttt::contact_box {
 

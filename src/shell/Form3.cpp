@@ -1,6 +1,6 @@
 #include "shell/Form3.h"
 
-#include "screens/Layouts.h"
+#include "screens/layouts/Layouts.h"
 #include "shell/ContactBox.h"
 
 namespace ttt {

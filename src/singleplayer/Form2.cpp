@@ -5,7 +5,7 @@
 
 #include "core/Marks.h"
 #include "core/NumericCaption.h"
-#include "screens/Layouts.h"
+#include "screens/layouts/Layouts.h"
 #include "singleplayer/RandomReply.h"
 #include "singleplayer/ReplyRules.h"
 

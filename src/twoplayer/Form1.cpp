@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/Marks.h"
-#include "screens/Layouts.h"
+#include "screens/layouts/Layouts.h"
 
 namespace ttt {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/BoardLines.h"
-#include "screens/AccessibleText.h"
-#include "screens/Announcements.h"
-#include "screens/CellKeys.h"
-#include "screens/Layouts.h"
+#include "screens/access/AccessibleText.h"
+#include "screens/access/Announcements.h"
+#include "screens/access/CellKeys.h"
+#include "screens/layouts/Layouts.h"
 
 namespace ttt::test {
 namespace {

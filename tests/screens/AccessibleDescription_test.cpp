@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "forms/ClickReach.h"
-#include "screens/AccessibleDescription.h"
+#include "screens/access/AccessibleDescription.h"
 #include "shell/Application.h"
 #include "shell/Form3.h"
 #include "singleplayer/Form2.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "screens/CaptionMarkup.h"
+#include "screens/text/CaptionMarkup.h"
 
 namespace ttt::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/MessageWrap.h"
+#include "screens/text/MessageWrap.h"
 #include "support/TestGraphemes.h"
 
 namespace ttt::test {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/NameRule.h"
+#include "screens/text/NameRule.h"
 #include "support/TestGraphemes.h"
 
 namespace ttt::test {

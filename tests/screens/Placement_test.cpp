@@ -1,4 +1,4 @@
-#include "screens/Placement.h"
+#include "screens/layouts/Placement.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "screens/Layouts.h"
+#include "screens/layouts/Layouts.h"
 
 namespace ttt::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "screens/CellKeyPress.h"
+#include "screens/access/CellKeyPress.h"
 #include "shell/Application.h"
 #include "shell/Form3.h"
 #include "singleplayer/Form2.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/GraphemeBoundaries.h"
+#include "screens/text/GraphemeBoundaries.h"
 
 namespace ttt::test {
 

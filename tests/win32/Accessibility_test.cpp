@@ -2,9 +2,9 @@
 // that the windows answer, their roles, names, states and places, and their events.
 #include "GameWindowsFixture.h"
 
-#include "win32/AccessibleObject.h"
-#include "win32/Win32Dialogs.h"
-#include "win32/WideText.h"
+#include "win32/accessibility/AccessibleObject.h"
+#include "win32/dialogs/Win32Dialogs.h"
+#include "win32/system/WideText.h"
 
 #include <commctrl.h>
 #include <oleacc.h>

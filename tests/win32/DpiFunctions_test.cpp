@@ -2,9 +2,9 @@
 // a window of a DPI-aware program. Run at 120 dpi, so that a fixed 96 cannot pass.
 #include <gtest/gtest.h>
 
-#include "win32/WinApi.h"
+#include "win32/system/WinApi.h"
 
-#include "win32/DpiFunctions.h"
+#include "win32/system/DpiFunctions.h"
 
 namespace ttt::test {
 namespace {

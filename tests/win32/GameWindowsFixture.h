@@ -4,7 +4,7 @@
 // a scripted random source, driven as the program's message loop drives them.
 #include <gtest/gtest.h>
 
-#include "win32/WinApi.h"
+#include "win32/system/WinApi.h"
 
 #include <chrono>
 #include <functional>
@@ -16,8 +16,8 @@
 #include "singleplayer/Form2.h"
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
-#include "win32/Win32Windows.h"
-#include "win32/WindowView.h"
+#include "win32/windows/Win32Windows.h"
+#include "win32/windows/WindowView.h"
 
 namespace ttt::test {
 

@@ -3,7 +3,7 @@
 // again at 120, 144 and 192 dpi.
 #include "GameWindowsFixture.h"
 
-#include "win32/WinApi.h"
+#include "win32/system/WinApi.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/DpiFunctions.h"
+#include "win32/system/DpiFunctions.h"
 
 namespace ttt::test {
 namespace {

@@ -2,7 +2,7 @@
 // keyboard, clicks, drawing, the tick timer and the dialogs.
 #include "GameWindowsFixture.h"
 
-#include "win32/WinApi.h"
+#include "win32/system/WinApi.h"
 #include <commctrl.h>
 
 #include <algorithm>
@@ -16,11 +16,11 @@
 #include "shell/Form3.h"
 #include "support/Fakes.h"
 #include "twoplayer/Form1.h"
-#include "win32/DpiFunctions.h"
-#include "win32/WideText.h"
-#include "win32/Win32Dialogs.h"
-#include "win32/Win32Windows.h"
-#include "win32/WindowView.h"
+#include "win32/system/DpiFunctions.h"
+#include "win32/system/WideText.h"
+#include "win32/dialogs/Win32Dialogs.h"
+#include "win32/windows/Win32Windows.h"
+#include "win32/windows/WindowView.h"
 
 namespace ttt::test {
 namespace {

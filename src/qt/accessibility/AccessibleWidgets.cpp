@@ -11,9 +11,9 @@
 #include "qt/windows/FormWidget.h"
 #include "qt/windows/FrameWidget.h"
 #include "qt/windows/LabelWidget.h"
-#include "screens/AccessibleDescription.h"
-#include "screens/AccessibleText.h"
-#include "screens/Announcements.h"
+#include "screens/access/AccessibleDescription.h"
+#include "screens/access/AccessibleText.h"
+#include "screens/access/Announcements.h"
 
 namespace ttt {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "screens/Announcements.h"
+#include "screens/access/Announcements.h"
 
 namespace ttt {
 

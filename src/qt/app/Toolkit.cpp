@@ -7,8 +7,8 @@
 #include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/accessibility/KeypadPassThrough.h"
 #include "qt/system/ClassicLook.h"
-#include "screens/Placement.h"
-#include "screens/ScreenStyle.h"
+#include "screens/layouts/Placement.h"
+#include "screens/layouts/ScreenStyle.h"
 
 namespace ttt {
 

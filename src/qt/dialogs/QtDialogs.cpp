@@ -11,8 +11,8 @@
 
 #include "qt/system/QtGraphemes.h"
 #include "qt/system/ScreenCentred.h"
-#include "screens/MessageWrap.h"
-#include "screens/NameRule.h"
+#include "screens/text/MessageWrap.h"
+#include "screens/text/NameRule.h"
 
 namespace ttt {
 

@@ -1,6 +1,6 @@
 #include "qt/system/ClassicLook.h"
 
-#include "screens/ClassicColours.h"
+#include "screens/layouts/ClassicColours.h"
 
 namespace ttt {
 

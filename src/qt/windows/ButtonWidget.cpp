@@ -4,7 +4,7 @@
 
 #include "qt/accessibility/AccessibleWidgets.h"
 #include "qt/system/ClassicLook.h"
-#include "screens/CaptionMarkup.h"
+#include "screens/text/CaptionMarkup.h"
 
 namespace ttt {
 

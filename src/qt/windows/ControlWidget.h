@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "forms/Control.h"
-#include "screens/Placement.h"
+#include "screens/layouts/Placement.h"
 
 namespace ttt {
 

@@ -15,7 +15,7 @@
 #include "qt/windows/FrameWidget.h"
 #include "qt/windows/LabelWidget.h"
 #include "qt/windows/LineWidget.h"
-#include "screens/CellKeyPress.h"
+#include "screens/access/CellKeyPress.h"
 
 namespace ttt {
 

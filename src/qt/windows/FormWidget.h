@@ -5,8 +5,8 @@
 
 #include "forms/FormWindow.h"
 #include "qt/system/ScreenCentred.h"
-#include "screens/AccessibleDescription.h"
-#include "screens/Placement.h"
+#include "screens/access/AccessibleDescription.h"
+#include "screens/layouts/Placement.h"
 
 namespace ttt {
 
