@@ -40,6 +40,8 @@ session_stop() {
   local i
   for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do stop_process "${SESSION_PIDS[i]}"; done
   SESSION_PIDS=()
+  # TTT_ORCA_TRANSCRIPT=FILE keeps what Orca said, to read a passing walk too.
+  [ -z "${TTT_ORCA_TRANSCRIPT:-}" ] || [ -z "$SPOKEN" ] || cp "$SPOKEN" "$TTT_ORCA_TRANSCRIPT"
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
 }
 
