@@ -25,8 +25,14 @@ set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 # Wine makes a prefix at its first start, which takes ten seconds and far more on a busy
 # machine: the build makes it, once, so that listing the tests when CTest starts never waits
 # for it.
+# The x86 build also installs onto a 64-bit Windows, in a 64-bit prefix of its own.
+set(prefixes_made env TTT_WINE_OWN_SERVER=1 ${TTT_WINE} cmd /c ver)
+if(TTT_WINDOWS_ARCH STREQUAL "x86")
+  list(APPEND prefixes_made COMMAND env TTT_WINE_OWN_SERVER=1 TTT_WINE_ARCH=win64
+       ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${CMAKE_BINARY_DIR}/wine64-prefix cmd /c ver)
+endif()
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/wine-prefix.made
-  COMMAND env TTT_WINE_OWN_SERVER=1 ${TTT_WINE} cmd /c ver
+  COMMAND ${prefixes_made}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/wine-prefix.made
   DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh
   COMMENT "Making the Wine prefix" VERBATIM)

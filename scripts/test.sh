@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Installs what the builds need, then builds and runs every test:
 #  - the Linux program with warnings as errors: the headless suites, the GUI tests, the
-#    end-to-end tests and the install and package checks (each GUI or end-to-end test starts
-#    an X server of its own);
+#    end-to-end walks, the Orca and Wayland walks, and the install and package checks (each
+#    GUI test or walk starts an X server of its own);
 #  - the Windows programs, 64-bit and 32-bit, cross-built with MinGW-w64, with their zips and
-#    installers: their suites, walks and installs under Wine (64-bit, and 32-bit Wine);
-#  - the Linux program again with AddressSanitizer and UndefinedBehaviorSanitizer: every test
-#    once more, then 20 s of seeded random input (scripts/soak.sh).
+#    installers: their suites, walks and installs under Wine (the 32-bit program only where
+#    a 32-bit build can differ);
+#  - the Linux program again with AddressSanitizer and UndefinedBehaviorSanitizer: its own
+#    tests once more (not the packaging), then 20 s of seeded random input (scripts/soak.sh).
 # The exit status is 0 only when all of it passes. The builds use the dev, windows, windows32
 # and asan presets (CMakePresets.json), which put them in build/dev/, build/windows/,
 # build/windows32/ and build/asan/ and give each test run its settings (the sanitizers'
-# options among them).
+# options among them). Each build also makes its Wine prefixes, before any test is listed.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

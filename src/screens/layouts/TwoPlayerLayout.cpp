@@ -14,7 +14,7 @@ namespace {
 // Inside the frame the strike lines lie on top of everything, so a struck line shows yellow
 // across the red grid; the grid lies at the bottom, except Line5, which sits between S(4)
 // and the other cells (the grid and the cells never overlap, so that order shows nowhere).
-void addBoard(std::vector<ControlLayout>& controls) {
+void addTwoPlayerBoard(std::vector<ControlLayout>& controls) {
   controls.push_back(boardFrame(360, 3));
   controls.push_back(diagonalStrikeLine(16, {2760, 720, 840, 2160}));
   controls.push_back(diagonalStrikeLine(15, {840, 720, 2880, 2160}));
@@ -33,7 +33,7 @@ void addBoard(std::vector<ControlLayout>& controls) {
 }
 
 // The players' names with their marks, the author's links, and the hidden side to move.
-void addLabels(std::vector<ControlLayout>& controls) {
+void addTwoPlayerLabels(std::vector<ControlLayout>& controls) {
   controls.push_back(playerLabel("Label7", "= \" O \"", 3600, 660, 20));
   controls.push_back(playerLabel("Label6", "PLAYER B", 2400, 1110, 19));
   controls.push_back(playerLabel("Label8", "= \" X \"", 1560, 630, 18));
@@ -61,8 +61,8 @@ FormLayout buildTwoPlayerLayout() {
   form.controls.push_back(makeButton("Command2", "&EXIT", {2280, 3240, 1455, 495}, kSansBold10, 2));
   form.controls.push_back(
       makeButton("Command1", "&NEW GAME", {840, 3240, 1455, 495}, kSansBold10, 1));
-  addBoard(form.controls);
-  addLabels(form.controls);
+  addTwoPlayerBoard(form.controls);
+  addTwoPlayerLabels(form.controls);
   form.timers = {{"Timer1", 1}, {"Timer2", 1}};
   return form;
 }

@@ -16,9 +16,6 @@ WNDPROC editProcedure = nullptr;
 // The first half of a character typed as a surrogate pair, until its second half comes.
 wchar_t pendingHighSurrogate = 0;
 
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 std::wstring textOf(HWND edit) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
   text.resize(

@@ -11,8 +11,6 @@ namespace ttt {
 
 namespace {
 
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
 // The UTF-8 offset of every UTF-16 unit of `wide`, and of its end.
 std::vector<std::size_t> utf8Offsets(const std::wstring& wide) {
   std::vector<std::size_t> offsets;

@@ -1,70 +1,36 @@
 #include "win32/windows/WindowView.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
-#include <cstddef>
-#include <optional>
-
 #include "art/Images.h"
-#include "forms/ClickReach.h"
 #include "forms/Form.h"
-#include "screens/access/AccessibleText.h"
-#include "screens/text/CaptionMarkup.h"
-#include "win32/windows/CellKeyInput.h"
-#include "win32/system/DpiFunctions.h"
-#include "win32/system/WideText.h"
 #include "win32/accessibility/WindowAccessibility.h"
+#include "win32/system/DpiFunctions.h"
+#include "win32/windows/ChildWindows.h"
 #include "win32/windows/WindowGeometry.h"
 
 namespace ttt {
 
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"OrvaneTicTacToeWindow";
-constexpr const wchar_t* kFrameClass = L"OrvaneTicTacToeFrame";
-constexpr int kFirstButtonId = 100;  // clear of IDOK and IDCANCEL, which dialog keys send
-
-DWORD windowStyle() { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN; }
-
-// A fixed dialog frame, or a fixed single border: neither can be resized.
-DWORD windowExStyle(const FormLayout& layout) {
-  return layout.border == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
-}
-
-int width(const RECT& rect) { return rect.right - rect.left; }
-int height(const RECT& rect) { return rect.bottom - rect.top; }
-
-// A button's caption as the shared parser reads it, for the button to show and press.
-std::wstring buttonText(const Control& button) {
-  return toWide(mnemonicCaption(parseCaption(button.caption())));
-}
+POINT pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 }  // namespace
 
 void WindowView::registerClasses(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &WindowView::windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
-  windowClass.lpszClassName = kFrameClass;
-  RegisterClassExW(&windowClass);
+  childwindows::registerClasses(instance, &WindowView::windowProc);
 }
 
 WindowView::WindowView(Form& form, HWND owner) : form_(form) {
   const FormLayout& layout = form.layout();
-  window_ = CreateWindowExW(windowExStyle(layout), kWindowClass, toWide(layout.caption).c_str(),
-                            windowStyle(), CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  window_ = childwindows::createFormWindow(layout, owner, this);
   if (window_ == nullptr) return;
   links_ = std::make_unique<LinkLabels>(window_);
+  input_ = std::make_unique<WindowInput>(form_, items_, window_);
   buildItems();
   applyDpi(DpiFunctions::system().windowDpi(window_));
   accessibility_ = std::make_unique<WindowAccessibility>(
-      window_, form_, items_, [this](const ControlItem& label) { clickLabel(label); });
+      window_, form_, items_, [this](const ControlItem& label) { input_->clickLabel(label); });
   const bool face = layout.icon == WindowIcon::SmilingFace;
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(32)));
   icons_.push_back(createIcon(face ? smilingFaceIcon() : lightBulbIcon(16)));
@@ -76,44 +42,12 @@ WindowView::WindowView(Form& form, HWND owner) : form_(form) {
 WindowView::~WindowView() { destroyWindow(); }
 
 void WindowView::buildItems() {
-  int id = kFirstButtonId;
+  int id = childwindows::kFirstCommandId;
   for (const auto& control : form_.controls()) {
     items_.push_back(std::make_unique<ControlItem>(*this, *control, id++));
     control->setObserver(items_.back().get());
   }
-  // Frames first, so that the controls inside them find their container.
-  const PlacedForm placed = placeForm(form_.layout(), USER_DEFAULT_SCREEN_DPI);
-  for (const bool frames : {true, false}) {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-      ControlItem& item = *items_[i];
-      if ((item.layout.kind == ControlKind::Frame) != frames) continue;
-      const int container = placed.controls[i].container;
-      item.container =
-          container < 0 ? window_ : items_[static_cast<std::size_t>(container)]->window;
-      createChildWindow(item);
-    }
-  }
-}
-
-void WindowView::createChildWindow(ControlItem& item) {
-  const ControlLayout& layout = item.layout;
-  const DWORD shown = item.control.visible() ? WS_VISIBLE : 0;
-  const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id));
-  if (layout.kind == ControlKind::Button) {
-    item.window = CreateWindowExW(0, WC_BUTTONW, buttonText(item.control).c_str(),
-                                  WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON | shown,
-                                  0, 0, 0, 0, item.container, id, nullptr, nullptr);
-  } else if (layout.kind == ControlKind::Frame) {
-    // The frame draws no caption; its window text is the name a screen reader gives it.
-    const std::wstring name = toWide(accessibleName(layout, item.control.caption()));
-    item.window = CreateWindowExW(0, kFrameClass, name.c_str(),
-                                  WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | shown, 0, 0, 0, 0,
-                                  item.container, id, GetModuleHandleW(nullptr), this);
-  } else {
-    if (layout.link) links_->add(item);
-    return;
-  }
-  EnableWindow(item.window, item.control.enabled() ? TRUE : FALSE);
+  childwindows::createChildWindows(items_, form_.layout(), window_, *links_, this);
 }
 
 // Everything measured in twips, points or pixels at 96 DPI is laid out again at the DPI.
@@ -124,26 +58,15 @@ void WindowView::applyDpi(UINT dpi) {
   for (const auto& item : items_) {
     if (item->layout.link) links_->update(*item);
   }
-  RECT frame{0, 0, placed.clientWidth, placed.clientHeight};
-  DpiFunctions::system().adjustWindowRect(frame, windowStyle(), windowExStyle(form_.layout()), dpi);
-  SetWindowPos(window_, nullptr, 0, 0, width(frame), height(frame),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  childwindows::fitFrameToClient(window_, form_.layout(), placed, dpi);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
 void WindowView::open() {
-  RECT frame{};
-  GetWindowRect(window_, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
-  SetWindowPos(window_, nullptr, work.left + (width(work) - width(frame)) / 2,
-               work.top + (height(work) - height(frame)) / 2, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  childwindows::centreOnWorkArea(window_);
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
-  focusFirstButton();
+  input_->focusFirstButton();
 }
 
 void WindowView::raise() {
@@ -164,28 +87,18 @@ void WindowView::destroyWindow() {
   DestroyWindow(closing);  // and the tooltips it owns
 }
 
-void WindowView::focusFirstButton() {
-  for (ControlItem* button : geometry::buttonsInTabOrder(items_)) {
-    if (clickReaches(form_, button->control)) {
-      SetFocus(button->window);
-      return;
-    }
-  }
-}
-
 void WindowView::apply(ControlItem& item) {
   if (window_ == nullptr) return;
   const Control& control = item.control;
   switch (item.layout.kind) {
     case ControlKind::Button:
-      SetWindowTextW(item.window, buttonText(control).c_str());
+      SetWindowTextW(item.window, childwindows::buttonText(control).c_str());
       ShowWindow(item.window, control.visible() ? SW_SHOWNA : SW_HIDE);
       EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
     case ControlKind::Frame:
       // A press under way inside the frame must not end in a click once it is disabled.
-      if (!control.enabled() && GetCapture() == item.window) ReleaseCapture();
-      if (!control.enabled()) pressed_ = nullptr;
+      if (!control.enabled()) input_->frameDisabled(item.window);
       ShowWindow(item.window, control.visible() ? SW_SHOWNA : SW_HIDE);
       EnableWindow(item.window, control.enabled() ? TRUE : FALSE);
       return;
@@ -200,47 +113,9 @@ void WindowView::apply(ControlItem& item) {
   InvalidateRect(item.container, nullptr, FALSE);
 }
 
-ControlItem* WindowView::itemOfWindow(HWND window) const {
-  if (window == nullptr) return nullptr;
-  for (const auto& item : items_) {
-    if (item->window == window) return item.get();
-  }
-  return nullptr;
-}
-
-ControlItem* WindowView::buttonById(int id) const {
-  const auto index = static_cast<std::size_t>(id - kFirstButtonId);
-  if (id < kFirstButtonId || index >= items_.size()) return nullptr;
-  ControlItem& item = *items_[index];
-  return item.layout.kind == ControlKind::Button ? &item : nullptr;
-}
-
 bool WindowView::isDialogMessage(MSG& message) {
-  if (window_ == nullptr) return false;
-  // Digits place on the board before the navigation could take them for access keys.
-  if (const std::optional<int> cell = cellOfKeyMessage(message)) {
-    clickCell(*cell);
-    return true;
-  }
-  // Only Alt with the underlined letter presses a button, not the bare letter.
-  if (message.message == WM_CHAR && (message.hwnd == window_ || IsChild(window_, message.hwnd))) {
-    return true;
-  }
-  return IsDialogMessageW(window_, &message) != FALSE;
+  return window_ != nullptr && input_->dialogMessage(message);
 }
-
-void WindowView::clickCell(int index) {
-  for (const auto& item : items_) {
-    if (accessibleRole(item->layout) == AccessibleRole::Cell && item->layout.index == index) {
-      clickLabel(*item);
-      return;
-    }
-  }
-}
-
-// As with the mouse, a hidden label or one in a hidden frame or one that takes no input gets
-// no click.
-void WindowView::clickLabel(const ControlItem& label) { clickAsOnScreen(form_, label.control); }
 
 LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -249,7 +124,8 @@ LRESULT CALLBACK WindowView::windowProc(HWND window, UINT message, WPARAM wParam
   }
   auto* self = reinterpret_cast<WindowView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  // Until the window exists as a whole, its messages get the default handling.
+  if (self == nullptr || !self->input_) return DefWindowProcW(window, message, wParam, lParam);
   return self->handleMessage(window, message, wParam, lParam);
 }
 
@@ -261,15 +137,18 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ERASEBKGND:
       return 1;  // the paint fills everything
     case WM_LBUTTONDOWN:
-      return OnLButtonDown(window, lParam);
+      input_->pressed(window, pointOf(lParam));
+      return 0;
     case WM_LBUTTONUP:
-      return OnLButtonUp(window, lParam);
+      input_->released(window, pointOf(lParam));
+      return 0;
     case WM_SETCURSOR:
       return OnSetCursor(window, wParam, lParam);
     case WM_COMMAND:
-      return OnCommand(wParam);
+      input_->command(wParam);
+      return 0;
     case DM_GETDEFID:
-      return OnGetDefId();
+      return input_->defaultId();
     case WM_CLOSE:
       return OnClose();
     case WM_ACTIVATE:
@@ -284,27 +163,9 @@ LRESULT WindowView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 LRESULT WindowView::OnPaint(HWND container) {
-  const ControlItem* frame = itemOfWindow(container);
+  const ControlItem* frame = itemOfWindow(items_, container);
   paintContainer(container, items_, frame ? frame->layout.backColour : form_.layout().backColour,
                  frame != nullptr);
-  return 0;
-}
-
-// A click on a label is a press and a release over the same label.
-LRESULT WindowView::OnLButtonDown(HWND container, LPARAM lParam) {
-  ControlItem* item = labelAt(items_, container, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-  pressed_ = item != nullptr ? &item->control : nullptr;
-  if (item != nullptr) SetCapture(container);
-  return 0;
-}
-
-LRESULT WindowView::OnLButtonUp(HWND container, LPARAM lParam) {
-  ControlItem* item = labelAt(items_, container, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-  const Control* pressed = pressed_;
-  pressed_ = nullptr;
-  if (GetCapture() == container) ReleaseCapture();
-  // The handler may close this very window: nothing of it is touched afterwards.
-  if (item != nullptr && pressed == &item->control) clickAsOnScreen(form_, item->control);
   return 0;
 }
 
@@ -313,38 +174,14 @@ LRESULT WindowView::OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, WM_SETCURSOR, wParam, lParam);
 }
 
-LRESULT WindowView::OnCommand(WPARAM wParam) {
-  if (HIWORD(wParam) == BN_CLICKED) {
-    ControlItem* button = buttonById(LOWORD(wParam));
-    if (button != nullptr) clickAsOnScreen(form_, button->control);
-  }
-  return 0;  // IDCANCEL from Escape closes nothing
-}
-
-// Enter presses the focused button.
-LRESULT WindowView::OnGetDefId() {
-  const ControlItem* focused = itemOfWindow(GetFocus());
-  if (focused != nullptr && focused->layout.kind == ControlKind::Button) {
-    return MAKELRESULT(focused->id, DC_HASDEFID);
-  }
-  return 0;
-}
-
 LRESULT WindowView::OnClose() {
   form_.requestClose();
   return 0;
 }
 
-// The focus comes back to where it was when the window is active again.
 LRESULT WindowView::OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
   if (window != window_) return DefWindowProcW(window, WM_ACTIVATE, wParam, lParam);
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    if (IsChild(window_, GetFocus())) lastFocus_ = GetFocus();
-  } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
-    SetFocus(lastFocus_);
-  } else {
-    focusFirstButton();
-  }
+  input_->activated(wParam);
   return 0;
 }
 

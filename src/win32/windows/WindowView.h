@@ -9,17 +9,17 @@
 #include "win32/windows/ControlItem.h"
 #include "win32/system/GdiObjects.h"
 #include "win32/windows/LinkLabels.h"
+#include "win32/windows/WindowInput.h"
 
 namespace ttt {
 
 class Form;
 class WindowAccessibility;
 
-// The real window of a form: its client area placed at the window's DPI, caption, background,
-// icons and fixed border, its buttons and frames as child windows, and its labels and lines
-// drawn in stacking order. The close box asks the form to close; the keyboard goes through
-// the platform's dialog navigation (see isDialogMessage), where Escape closes nothing. The
-// window procedure only dispatches: each message is one call of an On... member.
+// The real window of a form: its client area placed at the window's DPI, caption, background
+// and icons, its child windows (see ChildWindows), and its labels and lines drawn in stacking
+// order. The close box asks the form to close; the mouse and the keyboard are WindowInput's.
+// The window procedure only dispatches: each message is one call of an On... member.
 class WindowView : public FormWindow {
  public:
   // Builds the window, still hidden, from the form's layout and its controls as they are.
@@ -43,11 +43,7 @@ class WindowView : public FormWindow {
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(HWND container);
-  LRESULT OnLButtonDown(HWND container, LPARAM lParam);
-  LRESULT OnLButtonUp(HWND container, LPARAM lParam);
   LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
-  LRESULT OnCommand(WPARAM wParam);
-  LRESULT OnGetDefId();
   LRESULT OnClose();
   LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
   LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -55,21 +51,13 @@ class WindowView : public FormWindow {
 
   void destroyWindow();
   void buildItems();
-  void createChildWindow(ControlItem& item);
   void applyDpi(UINT dpi);
-  void focusFirstButton();
-  void clickCell(int index);
-  void clickLabel(const ControlItem& label);
-  // The button or frame that has this window; null for any other window.
-  ControlItem* itemOfWindow(HWND window) const;
-  ControlItem* buttonById(int id) const;
 
   Form& form_;
   HWND window_ = nullptr;
-  HWND lastFocus_ = nullptr;
   ControlItems items_;  // the layout's order, topmost first
   std::unique_ptr<LinkLabels> links_;
-  const Control* pressed_ = nullptr;  // the label a press began on
+  std::unique_ptr<WindowInput> input_;
   std::vector<IconHandle> icons_;
   std::unique_ptr<WindowAccessibility> accessibility_;  // what screen readers are told
 };
