@@ -2,8 +2,7 @@
 # does: a private X server and window manager, session bus and accessibility bus, a speech
 # server that writes each utterance Orca speaks as one line of a file, and Orca itself, all
 # under a private HOME. `orca_session "$@"` starts it all; everything started is stopped on
-# exit, also on failure. Every wait is bounded.
-set -u
+# exit, also on failure. Every wait is bounded (wait_until of tests/e2e/lib.sh).
 ORCA_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SESSION_PIDS=()
 SPOKEN=""        # the file of utterances, one a line
@@ -18,13 +17,6 @@ orca_fail() {
   exit 1
 }
 
-# wait_for SECONDS COMMAND...: retries COMMAND every 0.1 s until it succeeds or time is up.
-wait_for() {
-  local tries=$(($1 * 10))
-  shift
-  until "$@"; do ((--tries > 0)) || return 1; sleep 0.1; done
-}
-
 # stop_process PID: asks the process to end, and ends it when it has not within 5 s (Orca,
 # stopped while it still talks to a program that has gone, can hang on its way out).
 ended() { local state; state=$(ps -o stat= -p "$1" 2>/dev/null); [ -z "$state" ] || [ "${state:0:1}" = Z ]; }
@@ -32,7 +24,7 @@ stop_process() {
   # Only a job of this shell still running: a number whose process has ended may be another's.
   [[ " $(jobs -p | tr '\n' ' ') " == *" $1 "* ]] || return 0
   kill "$1" 2>/dev/null || return 0
-  wait_for 5 ended "$1" || kill -KILL "$1" 2>/dev/null
+  wait_until 5 ended "$1" || kill -KILL "$1" 2>/dev/null
   wait "$1" 2>/dev/null
 }
 
@@ -45,18 +37,13 @@ session_stop() {
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
 }
 
-# start_in_session NAME COMMAND...: runs COMMAND in the background, logging to NAME.log, and
-# keeps its process to stop at the end.
-start_in_session() {
-  local name=$1
-  shift
-  "$@" >"$SESSION_DIR/$name.log" 2>&1 &
-  SESSION_PIDS+=($!)
-}
+# start_in_session NAME COMMAND...: COMMAND in the background, logging to NAME.log, stopped at
+# the end.
+start_in_session() { "${@:2}" >"$SESSION_DIR/$1.log" 2>&1 & SESSION_PIDS+=($!); }
 
 start_window_manager() {
   start_in_session icewm icewm
-  wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
+  wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
 }
 
 # The speech server's only voice is a module that appends each utterance to $SPOKEN.
@@ -78,7 +65,7 @@ AddVoice "en" "MALE1" "en"
 EOF
   export SPEECHD_ADDRESS=unix_socket:$SESSION_DIR/speech.sock
   start_in_session speechd speech-dispatcher -s -C "$conf" -S "$SESSION_DIR/speech.sock" -t 0
-  wait_for 10 test -S "$SESSION_DIR/speech.sock" || orca_fail "speech-dispatcher did not start"
+  wait_until 10 test -S "$SESSION_DIR/speech.sock" || orca_fail "speech-dispatcher did not start"
 }
 
 start_orca() {
@@ -130,10 +117,8 @@ spoken_after() {
 }
 # expect_spoken TEXT [SECONDS]: waits until Orca speaks a line holding TEXT, after whatever
 # the walk heard last, so expectations are met in the order they are written.
-expect_spoken() { wait_for "${2:-10}" spoken_after "$1" || orca_fail "Orca did not say \"$1\""; }
+expect_spoken() { wait_until "${2:-10}" spoken_after "$1" || orca_fail "Orca did not say \"$1\""; }
 # expect_unspoken TEXT: nothing spoken after the last line heard holds TEXT.
 expect_unspoken() {
   ! tail -n +"$((SPOKEN_SEEN + 1))" "$SPOKEN" | grep -q -F -- "$1" || orca_fail "Orca said \"$1\""
 }
-# transcript: what Orca has said so far.
-transcript() { cat "$SPOKEN"; }

@@ -3,8 +3,8 @@
 # two-player game to a win, a single-player game through the computer's replies to its
 # result, and the contact box. Each step checks what Orca speaks, as the player hears it.
 # Usage: orca-walk.sh GAME
+source "$(dirname "$0")/../e2e/lib.sh"  # bounded waits, and the board's cells for a click
 source "$(dirname "$0")/orca-lib.sh"
-source "$(dirname "$0")/../e2e/lib.sh"  # the board's cells on screen, for a click
 GAME=${1:-}
 [ -x "$GAME" ] || orca_fail "usage: $0 GAME"
 PLACES=("top left" "top middle" "top right" "middle left" "centre" "middle right"
@@ -18,7 +18,7 @@ mark() {
 }
 # click_mark CELL MARK: the same with a click on CELL of the two-player window.
 click_mark() {
-  WINDOW=$(window_id "TWO PLAYER !") FX=24 FY=24 || orca_fail "no two-player window"
+  WINDOW=$(window_id "TWO PLAYER !") FX=$(px 24) FY=$(px 24) || orca_fail "no two-player window"
   click_cell "$1"
   expect_spoken "${PLACES[$1]}, $2"
 }
@@ -37,7 +37,7 @@ review_row() {
     before=$(wc -l <"$SPOKEN")
     say_key "$key"
     # At the last line Orca says nothing more.
-    wait_for 5 eval '[ "$(wc -l <"$SPOKEN")" -gt "$before" ]' || break
+    wait_until 5 eval '[ "$(wc -l <"$SPOKEN")" -gt "$before" ]' || break
     spoken_after "$1" && return
     key=KP_Page_Up
   done
@@ -143,7 +143,7 @@ until decided; do
   keypad_mark "$cell" X
   board[cell]=X
   decided && break
-  wait_for 10 heard_reply || orca_fail "the computer's reply was not spoken"
+  wait_until 10 heard_reply || orca_fail "the computer's reply was not spoken"
 done
 outcome=""
 heard_result() {
@@ -154,7 +154,7 @@ heard_result() {
   return 1
 }
 expect_spoken "alert Tic Tac Toe !" 15
-wait_for 5 heard_result
+wait_until 5 heard_result
 [ -n "$outcome" ] || orca_fail "no result box was read"
 expect_spoken "OK push button"
 say_key Return
@@ -178,7 +178,7 @@ expect_spoken "alert CONTACT !" 15
 expect_spoken "Send Your Comments And Suggestions"
 expect_spoken "OK push button"
 say_key Return
-wait_for 10 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || orca_fail "the program did not end"
+wait_until 10 eval '! kill -0 "$PROGRAM_PID" 2>/dev/null' || orca_fail "the program did not end"
 wait "$PROGRAM_PID" || orca_fail "the program ended with $?"
 echo "orca-walk: passed; Orca said:"
-transcript
+cat "$SPOKEN"

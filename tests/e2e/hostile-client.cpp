@@ -1,14 +1,11 @@
-// hostile-client COMMAND ... does to the program's windows what a careless or hostile client
-// may, from a connection of its own:
-//   bad-request WINDOW  asks WINDOW, as the clipboard's requestor would, to store the list of
-//                       clipboard formats in a property that does not exist; the program's
-//                       reply then fails with a protocol error (BadAtom) of its own. Waits
-//                       (five seconds at most) for the program's answer, so that the
-//                       requestor window is still there when the program stores into it.
+// hostile-client COMMAND ... does to the program's windows, from a connection of its own,
+// what a careless or hostile client may:
+//   bad-request WINDOW  asks WINDOW, as a clipboard requestor, to store its clipboard formats
+//                       in a property that does not exist, so that the program's reply fails
+//                       (BadAtom); waits up to 5 s for the answer, keeping the requestor.
 //   cover               maps a window over the whole screen that outlives this client, and
 //                       prints its id.
-//   fullscreen WINDOW   asks the window manager to make WINDOW fullscreen, as a user's key
-//                       or a pager may.
+//   fullscreen WINDOW   asks the window manager to make WINDOW fullscreen, as a pager may.
 #include <X11/Xlib.h>
 #include <poll.h>
 

@@ -29,11 +29,13 @@ wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 click_cell 4
 wait_until 5 board_is ....O.... || fail "the new game did not open with O: $(board)"
 
-# Opened again, the window asks both names again; cancelled, they are the default names.
+# Opened again, the window asks both names again; cancelled, even with a name typed, they are
+# the default names.
 leave "$WINDOW" "TWO PLAYER !"
 press "$menu" alt+t
 box=$(wait_window "$ASK") && press "$box" Escape || exit 1
-box=$(wait_window "$ASK" "$box") && press "$box" Escape || exit 1
+box=$(wait_window "$ASK" "$box") || exit 1
+xdotool windowfocus --sync "$box" type --delay 20 Cy && press "$box" Escape || fail "cannot type Cy"
 WINDOW=$(wait_window "TWO PLAYER !") || exit 1
 play 0 3 1 4 8 5
 dismiss "PLAYER B WON !"

@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# The real program on a Wayland desktop at 200 %: Weston from Debian, a session of its own with
-# no XWayland, its output at scale 2. The program always runs with no X display to fall back
-# on, as a desktop session starts it (XDG_SESSION_TYPE=wayland).
-#  1. On Weston's headless backend, with no X server at all, the menu opens as a native window
-#     of 410 x 164 logical pixels, drawn at the output's scale: its surface says scale 2 and
-#     its buffers have twice the window's width and height, not a picture Weston stretches.
-#  2. On Weston nested on the test's X server (its x11 backend gives it a seat, so keys sent
-#     to that server reach the focused Wayland window), two players play by keys to the
-#     result box, and leave through the contact box; the program ends with 0.
-# Weston is seen through weston-debug: its scene graph lists each window with its title,
-# process and area, and its protocol log shows what each client asked and which surface has
-# the keyboard.
+# The real program on Weston at scale 2, in a session of its own with no XWayland and no X
+# display to fall back on (XDG_SESSION_TYPE=wayland, as a desktop session starts it):
+#  1. headless, with no X server at all, the menu is a native window of 410 x 164 logical
+#     pixels drawn at scale 2: its surface says so and its buffers are twice its size;
+#  2. nested on the test's X server, whose keys its seat passes to the focused window, two
+#     players play by keys to the result box and leave through the contact box; status 0.
+# Weston is read through weston-debug: its scene graph (each window's title, process, area)
+# and its protocol log (what each client asked, which surface has the keyboard).
 source "$(dirname "$0")/lib.sh"
 GAME=${1:-} GAME_PID="" WESTON_PID="" PROTO_PID="" SESSION=""
 [ -x "$GAME" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME, on a display"

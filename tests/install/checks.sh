@@ -1,4 +1,4 @@
-# What both install tests check of an installed tree: the files a desktop looks for, each as
+# What the install test checks of an installed tree: the files a desktop looks for, each as
 # its own validator sees it, and the program started from where it was installed.
 set -u
 ID=example.orvane.TicTacToe
@@ -46,9 +46,4 @@ check_man_page() {
     *) fail "the manual page does not say what opens the links" ;; esac
   case "$page" in *"connection to it was lost"*) ;;
     *) fail "the manual page does not give the status of a lost display" ;; esac
-}
-
-# walk PROGRAM CLASS: the installed program starts, and each of its windows has the class.
-walk() {
-  "$HERE/window-class.sh" "$1" "$PIXELS" "$2" || fail "the windows of $1 lack the class $2"
 }

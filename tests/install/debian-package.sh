@@ -2,7 +2,7 @@
 # `cpack -G DEB`: a package that lintian finds no error in, that holds every file the install
 # puts under /usr, that depends on the package of every library the program links and on the
 # fonts it finds by name (and recommends the opener of its links and Qt's Wayland plugins),
-# and whose extracted program plays.
+# and whose extracted program plays; and `cmake --install` under another prefix.
 source "$(dirname "$0")/checks.sh"
 build=$1 cmake=$2 cpack=$3 PROBE=$4 PIXELS=$5
 staging=$(mktemp -d)
@@ -47,5 +47,10 @@ diff "$staging/installed.list" "$staging/package.list" >&2 || fail "the package'
 
 dpkg-deb -x "$deb" "$staging/extracted" || fail "dpkg-deb -x"
 check_tree "$staging/extracted/usr" /usr games/orvane-tictactoe
-walk "$staging/extracted/usr/games/orvane-tictactoe" \
-  "$(entry_value "$staging/extracted/usr" StartupWMClass)"
+"$HERE/window-class.sh" "$staging/extracted/usr/games/orvane-tictactoe" "$PIXELS" \
+  "$(entry_value "$staging/extracted/usr" StartupWMClass)" || fail "the extracted program's windows lack its class"
+
+# Under any prefix but /usr the program goes to bin/.
+DESTDIR=$staging/own "$cmake" --install "$build" --prefix /opt/orvane >/dev/null || fail "install under /opt/orvane"
+check_tree "$staging/own/opt/orvane" /opt/orvane bin/orvane-tictactoe
+[ ! -e "$staging/own/opt/orvane/games" ] || fail "a games/ folder outside /usr"
