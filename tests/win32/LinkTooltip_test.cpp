@@ -104,7 +104,8 @@ class LinkTooltipTest : public GameWindowsTest {
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     std::vector<std::wstring> shown;
-    for (UINT tool = 0; tool < SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); ++tool) {
+    const auto tools = static_cast<UINT>(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0));
+    for (UINT tool = 0; tool < tools; ++tool) {
       TTTOOLINFOW info{};
       info.cbSize = sizeof info;
       ASSERT_TRUE(SendMessageW(tooltip, TTM_ENUMTOOLSW, tool, reinterpret_cast<LPARAM>(&info)));
