@@ -1,23 +1,13 @@
 #!/usr/bin/env bash
-# with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in the prefix
-# PREFIX, which the first call makes (about ten seconds) and every later call reuses. The
-# prefix maps the program's font faces to the Liberation Sans and Comic Neue installed here.
-# It is a 64-bit Windows, or with TTT_WINE_ARCH=win32 a 32-bit one (Debian's wine32).
-# With TTT_WINE_OWN_SERVER=1 the program runs in a private copy of the prefix, with a Wine
-# server of its own: Wine binds a server's desktop to the X display of its first program, so
-# programs on different displays must not share one. The copy links the prefix's files, so it
-# costs no room, except the registry, which Wine rewrites in place and which is copied, so
-# that nothing a program sets reaches the prefix or the next program. The copy is set to
-# TTT_WINE_DPI dots per inch (96 when not given) and to the Windows version TTT_WINE_VERSION
-# (win10 when not given, where this Wine would say Windows 7; win7, win81, ...). In place of
-# the program, "--script SCRIPT ARGS..." runs a bash script in the copy, with $WINE to run
-# Windows programs there. With TTT_WINE_SILENT_RETRY=1, a run that fails having written nothing
-# is made once more (for test programs, which always write).
+# with-wine.sh PREFIX PROGRAM [ARGS...]: runs a Windows program under Wine in PREFIX, which the
+# first call makes and every later call reuses; TTT_WINE_ARCH=win32 makes a 32-bit Windows.
+# With TTT_WINE_OWN_SERVER=1 it runs in a private copy of the prefix with a Wine server of its
+# own (a server's desktop is bound to one X display), at TTT_WINE_DPI (96) and the Windows
+# version TTT_WINE_VERSION (win10); the copy links the prefix's files but copies the registry,
+# which Wine rewrites in place. "--script SCRIPT ARGS..." runs a bash script there with $WINE.
+# TTT_WINE_SILENT_RETRY=1 makes a run that fails having written nothing once more.
 set -u
-if [ $# -lt 2 ]; then
-  echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2
-  exit 2
-fi
+[ $# -ge 2 ] || { echo "usage: with-wine.sh PREFIX PROGRAM [ARGS...]" >&2; exit 2; }
 prefix=$1
 shift
 case ${TTT_WINE_ARCH:=win64} in
@@ -26,31 +16,26 @@ case ${TTT_WINE_ARCH:=win64} in
   *) echo "with-wine: TTT_WINE_ARCH is win64 or win32, not $TTT_WINE_ARCH" >&2; exit 2 ;;
 esac
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-if [ ! -x "$wine" ]; then
-  echo "with-wine: Wine is not installed (apt-get install $package)" >&2
-  exit 1
-fi
+[ -x "$wine" ] || { echo "with-wine: Wine is not installed (apt-get install $package)" >&2; exit 1; }
 export WINEPREFIX=$prefix WINEARCH=$TTT_WINE_ARCH WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko: nothing here needs them, and Wine would offer to download them. No menu
-# builder either, which would put the shortcuts of installed programs on this desktop.
+# No Mono or Gecko (Wine would offer to download them), no menu builder (it would put the
+# shortcuts of installed programs on this desktop).
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 make_prefix() {
   "$wine" wineboot --init >/dev/null 2>&1 || return 1
-  local key='HKCU\Software\Wine\Fonts\Replacements' face target
-  for face in "Microsoft Sans Serif=Liberation Sans" "MS Sans Serif=Liberation Sans" \
-    "Comic Sans MS=Comic Neue"; do
-    target=${face#*=}
-    "$wine" reg add "$key" /v "${face%%=*}" /t REG_SZ /d "$target" /f >/dev/null 2>&1 || return 1
+  local face
+  for face in "Microsoft Sans Serif=Liberation Sans" "MS Sans Serif=Liberation Sans" "Comic Sans MS=Comic Neue"; do
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /t REG_SZ /d "${face#*=}" /f \
+      >/dev/null 2>&1 || return 1
   done
   link_fonts || return 1
   "$wineserver" -w 2>/dev/null || true
   touch "$prefix/$ready"
 }
 
-# Windows links faces to others that hold the scripts they lack (the FontLink SystemLink
-# key): here the program's faces are linked to the Chinese, Arabic, Hebrew and emoji faces
-# installed for the tests, as Windows links its own to SimSun, Microsoft YaHei and the rest.
+# The program's faces map to Liberation Sans and Comic Neue, and link (as Windows links its own
+# to SimSun and the rest) to the Chinese, Arabic, Hebrew and emoji faces installed here.
 link_fonts() {
   local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' face
   local links='wqy-microhei.ttc,WenQuanYi Micro Hei\0NotoSansArabic-Regular.ttf,Noto Sans Arabic\0NotoSansHebrew-Regular.ttf,Noto Sans Hebrew\0NotoColorEmoji.ttf,Noto Color Emoji'
@@ -84,16 +69,20 @@ settings() {
   settings >"$copy/drive_c/settings.reg"; } || { rm -rf "$copy"; exit 1; }
 export WINEPREFIX=$copy
 # The copy's server stays up until the end (Debian's wineserver would leave with its last
-# client), so that the program never meets the registry tool's server shutting down.
+# client), so that the program never meets the registry tool's server shutting down. On a busy
+# machine the first start of the registry tool in a copy can fail: it is tried once more.
 "$wineserver" -p
-if ! "$wine" reg import 'C:\settings.reg' >/dev/null 2>&1; then
-  echo "with-wine: could not apply the settings to $copy" >&2
+if ! "$wine" reg import 'C:\settings.reg' >/dev/null 2>&1 &&
+  ! "$wine" reg import 'C:\settings.reg' >"$copy.import" 2>&1; then
+  echo "with-wine: could not apply the settings to $copy: $(cat "$copy.import")" >&2
+  rm -f "$copy.import"
   "$wineserver" -k 2>/dev/null
   rm -rf "$copy"
   exit 1
 fi
-# run PROGRAM [ARGS...] or run --script SCRIPT [ARGS...]: runs it in the copy, waits for it
-# to end, and sets status. A signal to this script goes on to it.
+rm -f "$copy.import"
+# run PROGRAM [ARGS...] | run --script SCRIPT [ARGS...]: runs it in the copy to its end and
+# sets status; a signal to this script goes on to it.
 program="" signalled=""
 trap 'signalled=1; [ -z "$program" ] || kill "$program" 2>/dev/null' TERM INT HUP
 run() {
@@ -110,9 +99,8 @@ run() {
   while kill -0 "$program" 2>/dev/null; do wait "$program"; status=$?; done
 }
 if [ "${TTT_WINE_SILENT_RETRY:-}" = 1 ]; then
-  # About once in a thousand runs here, with many at once, Wine ends a test program with status
-  # 1 before anything it wrote reaches its output, leaving nothing to show why. Such a run,
-  # and only such a run, is made once more.
+  # About once in a thousand runs under load, Wine ends a test program before anything it
+  # wrote reaches its output: such a run, and only such a run, is made once more.
   output=$copy.output
   run "$@" >"$output" 2>&1
   if [ "$status" != 0 ] && [ ! -s "$output" ] && [ -z "$signalled" ]; then

@@ -14,15 +14,37 @@
 #include "shell/Application.h"
 #include "shell/Form3.h"
 #include "singleplayer/Form2.h"
-#include "support/Fakes.h"
 #include "twoplayer/Form1.h"
+#include "support/Fakes.h"
 #include "win32/windows/Win32Windows.h"
 #include "win32/windows/WindowView.h"
 
 namespace ttt::test {
 
-inline constexpr const wchar_t* kWindowClass = L"OrvaneTicTacToeWindow";
-inline constexpr const wchar_t* kFrameClass = L"OrvaneTicTacToeFrame";
+inline constexpr const wchar_t* kMenuTitle = L"ORVANE'S TIC TAC TOE !";
+
+inline std::wstring textOf(HWND window, int longest = 1000) {
+  std::wstring text(static_cast<std::size_t>(longest) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), longest + 1)));
+  return text;
+}
+
+// Runs `act` on the next system dialog that shows, from inside its modal loop, until it
+// answers true; then presses its OK. (A timer procedure, which on 32-bit Windows must keep
+// the platform's calling convention.)
+inline std::function<bool(HWND)> dialogAction;
+inline void CALLBACK visitDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND dialog = GetForegroundWindow();
+  wchar_t name[8] = {};
+  GetClassNameW(dialog, name, 8);
+  if (std::wstring(name) != L"#32770" || !dialogAction(dialog)) return;
+  KillTimer(nullptr, timer);
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
+inline void whenDialogOpens(std::function<bool(HWND)> act) {
+  dialogAction = std::move(act);
+  SetTimer(nullptr, 0, 20, &visitDialog);
+}
 
 class GameWindowsTest : public testing::Test {
  protected:
@@ -38,55 +60,36 @@ class GameWindowsTest : public testing::Test {
     }
     return done();
   }
-  // Delivers what is queued now, and what that leads to, until the windows sleep.
-  void settle() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) windows.dispatch(message);
-    pumpUntil([this] { return windows.sleeping(); });
-  }
-  // A key pressed and released on the focused window, as the keyboard sends it; `flags`
-  // adds to the key-down's lParam (the extended-key bit, the repeat bit).
-  void pressKey(WPARAM key, LPARAM flags = 0) {
-    const HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 1 | flags);
-    PostMessageW(focus, WM_KEYUP, key, 1 | (LPARAM{3} << 30) | flags);
+  // Delivers what is queued, and what that leads to, until the windows sleep.
+  void settle() { pumpUntil([this] { return windows.sleeping(); }); }
+  // A message to the focused window (a key as the keyboard sends it), then what follows.
+  void post(UINT message, WPARAM code, LPARAM flags = 1) {
+    PostMessageW(GetFocus(), message, code, flags);
+    pumpUntil([] { return false; }, 0.1);
     settle();
   }
-  HWND window(const wchar_t* title) { return FindWindowW(kWindowClass, title); }
-  bool shown(const wchar_t* title) { return window(title) != nullptr; }
+  void pressKey(WPARAM key) {
+    post(WM_KEYDOWN, key);
+    post(WM_KEYUP, key, 1 | (LPARAM{3} << 30));
+  }
+  // A press and a release at a point of a window, in pixels at 96 DPI.
+  void click(HWND window, int x, int y) {
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    pumpUntil([] { return false; }, 0.1);
+    settle();
+  }
+  HWND window(const wchar_t* title) { return FindWindowW(nullptr, title); }
+  // The board's frame: the child window under the two-player window's top left cell.
+  static HWND frameOf(HWND window) { return ChildWindowFromPointEx(window, {80, 70}, CWP_SKIPINVISIBLE); }
   HWND openGame(const char* button, const wchar_t* title) {
     app.start();
-    pumpUntil([this] { return shown(L"ORVANE'S TIC TAC TOE !"); });
+    pumpUntil([this] { return window(kMenuTitle) != nullptr; });
     app.menu().control(button).click();
-    pumpUntil([this, title] { return shown(title); });
+    pumpUntil([this, title] { return window(title) != nullptr; });
     return window(title);
   }
   HWND openTwoPlayer() { return openGame("Command2", L"TWO PLAYER !"); }
-  HWND openSinglePlayer() { return openGame("Command1", L"SINGLE PLAYER !"); }
-
-  // The board row by row: X, O or '.' for an empty cell.
-  static std::string board(Form& form) {
-    std::string cells;
-    for (int cell = 0; cell < 9; ++cell) {
-      const std::string& mark = form.control("S(" + std::to_string(cell) + ")").caption();
-      cells += mark.empty() ? "." : mark;
-    }
-    return cells;
-  }
-  // Plays the single-player game on by the digit row alone, the first empty cell in reading
-  // order each time, until its result is out.
-  void playSinglePlayerToTheResult() {
-    Form& form = app.singlePlayer();
-    for (int move = 0; move < 5 && fakes.messageBox.shown.empty(); ++move) {
-      const auto empty = board(form).find('.');
-      ASSERT_NE(empty, std::string::npos);
-      pressKey(static_cast<WPARAM>('1' + empty));
-      EXPECT_EQ(board(form)[empty], 'X');
-      pumpUntil(
-          [&] { return form.control("turn").caption() != "O" || !fakes.messageBox.shown.empty(); });
-    }
-    ASSERT_TRUE(pumpUntil([&] { return !fakes.messageBox.shown.empty(); }));
-  }
 
   FakeServices fakes;
   Win32Windows windows;
