@@ -1,4 +1,5 @@
-// The toolkit-free platform services: the link launcher and the clock-seeded random source.
+// The toolkit-free platform services: the link launcher, the clock-seeded random source, the
+// desktop's name and what is said of X errors.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -13,10 +14,17 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ClockRandomSource.h"
+#include "platform/DesktopName.h"
 #include "platform/UriLauncher.h"
+#include "platform/XErrorReports.h"
+
+// After GoogleTest, whose names Xlib's macros (None) would replace.
+#include <X11/X.h>
+#include <X11/Xproto.h>
 
 namespace ttt::test {
 namespace fs = std::filesystem;
@@ -135,6 +143,38 @@ TEST(ClockRandomSource, ReseedsWithinOneClockReadingGiveFreshValuesOverAllNineCe
     EXPECT_GT(values.size(), 8990u);  // about 2 repeats are expected among 2^24 values
     for (const int count : cells) EXPECT_GT(count, 850);
   }
+}
+
+TEST(DesktopName, NamesTheDisplayWithoutItsScreenFitForAFileName) {
+  const std::tuple<const char*, bool, const char*> cases[] = {
+      {":1", false, "x11-:1"},
+      {":1.0", false, "x11-:1"},  // the same desktop as ":1"
+      {"host.example:1.2", false, "x11-host.example:1"},
+      {"host.example:1", false, "x11-host.example:1"},  // a dot before the colon is the host's
+      {"/tmp/launchd.x/org.xquartz:0", false, "x11-_tmp_launchd.x_org.xquartz:0"},
+      {"wayland-1", true, "wayland-wayland-1"},
+      {"/run/user/1000/wayland-0.5", true, "wayland-_run_user_1000_wayland-0.5"}};
+  for (const auto& [value, wayland, name] : cases) {
+    setenv(wayland ? "WAYLAND_DISPLAY" : "DISPLAY", value, 1);
+    EXPECT_EQ(desktopName(wayland), name) << value;
+  }
+  unsetenv("DISPLAY");  // no other test here needs it
+  EXPECT_EQ(desktopName(false), "x11-");
+}
+
+TEST(XErrorReports, GoneWindowsAreReportedOnceAndOtherErrorsUpToTwenty) {
+  XErrorReports reports;
+  EXPECT_EQ(reports.lineFor(nullptr, BadWindow, X_GetProperty, 0x1a),
+            "ignoring X errors about windows that are gone (3 in 20)");
+  EXPECT_EQ(reports.lineFor(nullptr, BadDrawable, X_GetProperty, 0x1b), "");
+  for (int i = 1; i <= 20; ++i)
+    EXPECT_EQ(reports.lineFor(nullptr, BadAtom, X_GetProperty, 0xbeef),
+              "X error 5 in 20 on resource 0xbeef; carrying on")
+        << i;
+  EXPECT_EQ(reports.lineFor(nullptr, BadAtom, X_GetProperty, 1),
+            "more X errors; no longer reporting them");
+  EXPECT_EQ(reports.lineFor(nullptr, BadAtom, X_GetProperty, 1), "");
+  EXPECT_EQ(reports.lineFor(nullptr, BadWindow, X_GetProperty, 1), "");
 }
 
 }  // namespace ttt::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -14,19 +16,15 @@ namespace {
 
 TEST(CellKeys, KeypadPlacesByPositionAndDigitsInReadingOrder) {
   const int keypadCells[10] = {-1, 6, 7, 8, 3, 4, 5, 0, 1, 2};  // by the digit on the key
-  for (int digit = 0; digit <= 9; ++digit) {
-    const auto keypad = cellForKey({CellKey::Row::Keypad, digit});
-    const auto digits = cellForKey({CellKey::Row::Digits, digit});
-    if (digit == 0) {
-      EXPECT_FALSE(keypad.has_value());
-      EXPECT_FALSE(digits.has_value());
-      continue;
-    }
-    EXPECT_EQ(keypad, keypadCells[digit]) << "keypad " << digit;
-    EXPECT_EQ(digits, digit - 1) << "digit " << digit;
+  for (int digit = -1; digit <= 10; ++digit) {
+    const bool key = digit >= 1 && digit <= 9;
+    EXPECT_EQ(cellForKey({CellKey::Row::Keypad, digit}),
+              key ? std::optional(keypadCells[digit]) : std::nullopt)
+        << "keypad " << digit;
+    EXPECT_EQ(cellForKey({CellKey::Row::Digits, digit}),
+              key ? std::optional(digit - 1) : std::nullopt)
+        << "digit " << digit;
   }
-  EXPECT_FALSE(cellForKey({CellKey::Row::Digits, 10}).has_value());
-  EXPECT_FALSE(cellForKey({CellKey::Row::Keypad, -1}).has_value());
 }
 
 const ControlLayout& find(const FormLayout& form, const std::string& fullName) {
@@ -62,11 +60,30 @@ TEST(Announcements, MarksByPlaceScoresByHeadingNothingElse) {
   const FormLayout& single = singlePlayerLayout();
   EXPECT_EQ(announcement(find(single, "S(0)"), "X"), "top left, X");
   EXPECT_EQ(announcement(find(single, "S(4)"), "O"), "centre, O");
-  EXPECT_EQ(announcement(find(single, "S(4)"), ""), std::nullopt) << "a new game clears cells silently";
+  EXPECT_EQ(announcement(find(single, "S(4)"), ""), std::nullopt)
+      << "a new game clears cells silently";
   EXPECT_EQ(announcement(find(single, "Label10(0)"), "1"), "WIN 1");
   EXPECT_EQ(announcement(find(single, "Label10(1)"), "12"), "LOSS 12");
   EXPECT_EQ(announcement(find(single, "Label6"), "Ann"), std::nullopt);
   EXPECT_EQ(announcement(find(twoPlayerLayout(), "Label7"), "= \" O \""), std::nullopt);
+}
+
+// One that comes within 100 ms of the last repeats the last (not all before it) first.
+TEST(Announcements, OneCuttingTheLastShortRepeatsItFirst) {
+  struct Said {
+    int atMs;
+    const char* text;
+    const char* spoken;
+  };
+  const Said said[] = {{0, "centre, X", "centre, X"},
+                       {99, "top left, O", "centre, X. top left, O"},
+                       {150, "WIN 1", "top left, O. WIN 1"},
+                       {250, "bottom right, X", "bottom right, X"}};
+  AnnouncementSequence sequence;
+  for (const Said& s : said) {
+    const auto at = std::chrono::steady_clock::time_point{} + std::chrono::milliseconds(s.atMs);
+    EXPECT_EQ(sequence.spoken(s.text, at), s.spoken) << s.atMs;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "forms/ClickReach.h"
 #include "screens/access/AccessibleDescription.h"
@@ -15,38 +14,24 @@
 namespace ttt::test {
 namespace {
 
-using Names = std::vector<std::string>;
-
-// Every object's name in reading order, what lies in a frame marked "> ".
-Names readingOrder(const AccessibleDescription& description) {
-  Names names;
-  for (const AccessibleItem& item : description.items()) {
-    names.push_back((item.parent >= 0 ? "> " : "") + description.name(item).value_or("?"));
-  }
+// Every object's name in reading order, each ended by "; ", what lies in a frame marked "> ".
+std::string readingOrder(const AccessibleDescription& description) {
+  std::string names;
+  for (const AccessibleItem& item : description.items())
+    names += (item.parent >= 0 ? "> " : "") + description.name(item).value_or("?") + "; ";
   return names;
 }
 
-Names concat(std::initializer_list<Names> parts) {
-  Names all;
-  for (const Names& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-const Names kBoard{"Board",
-                   "> top left, X",
-                   "> top middle, empty",
-                   "> top right, empty",
-                   "> middle left, empty",
-                   "> centre, empty",
-                   "> middle right, empty",
-                   "> bottom left, empty",
-                   "> bottom middle, empty",
-                   "> bottom right, O"};
+const std::string kBoard =
+    "Board; > top left, X; > top middle, empty; > top right, empty; > middle left, empty; "
+    "> centre, empty; > middle right, empty; > bottom left, empty; > bottom middle, empty; "
+    "> bottom right, O; ";
+const std::string kAddresses = "WEBSITE :; www.orvane.example; EMAIL ID :; orvane@orvane.example; ";
 
 class AccessibleDescriptionTest : public ::testing::Test {
  protected:
   // Shows the form with a mark in the first and last cells.
-  Names readShown(Form& form) {
+  std::string readShown(Form& form) {
     form.show();
     if (form.name() != "Form3") {
       form.control("S(0)").setCaption("X");
@@ -60,49 +45,42 @@ class AccessibleDescriptionTest : public ::testing::Test {
 };
 
 TEST_F(AccessibleDescriptionTest, EachWindowReadsPlayersThenBoardThenButtonsThenAddresses) {
-  EXPECT_EQ(readShown(app.menu()),
-            (Names{"ORVANE'S TIC TAC TOE", "ONE PLAYER", "TWO PLAYER", "EXIT"}));
-  const Names addresses{"WEBSITE :", "www.orvane.example", "EMAIL ID :", "orvane@orvane.example"};
-  EXPECT_EQ(readShown(app.twoPlayer()),
-            concat({{"PLAYER A", "= \" X \"", "PLAYER B", "= \" O \""},
-                    kBoard,
-                    {"NEW GAME", "EXIT"},
-                    addresses}));
+  EXPECT_EQ(readShown(app.menu()), "ORVANE'S TIC TAC TOE; ONE PLAYER; TWO PLAYER; EXIT; ");
+  EXPECT_EQ(readShown(app.twoPlayer()), "PLAYER A; = \" X \"; PLAYER B; = \" O \"; " + kBoard +
+                                            "NEW GAME; EXIT; " + kAddresses);
   EXPECT_EQ(readShown(app.singlePlayer()),
-            concat({{"PLAYER A", "= \" X \"", "COMPUTER = \" O \"", "WIN", "LOSS", "0", "0"},
-                    kBoard,
-                    {"EXIT", "NEW GAME"},
-                    addresses}));
+            "PLAYER A; = \" X \"; COMPUTER = \" O \"; WIN; LOSS; 0; 0; " + kBoard +
+                "EXIT; NEW GAME; " + kAddresses);
 }
 
 TEST_F(AccessibleDescriptionTest, NothingInAHiddenOrDisabledFrameIsReachable) {
   Form1& form = app.twoPlayer();
   form.show();
   const AccessibleDescription description(form);
+  const auto item = [&](const char* name) -> const AccessibleItem& {
+    return description.items()[*description.placeOf(form.control(name))];
+  };
+  // Showing, enabled and focusable, as "110".
+  const auto states = [&](const char* name) {
+    const AccessibleStates got = description.states(item(name));
+    return std::to_string(got.showing) + std::to_string(got.enabled) +
+           std::to_string(got.focusable);
+  };
   Control& frame = form.control("Frame2");
   Control& cell = form.control("S(4)");
-  const AccessibleItem& item = description.items()[*description.placeOf(cell)];
-  EXPECT_TRUE(description.states(item).showing);
-  EXPECT_TRUE(description.states(item).enabled);
-  EXPECT_FALSE(description.states(item).focusable);
-
+  EXPECT_EQ(states("S(4)"), "110");
+  EXPECT_EQ(states("Command2"), "111");
   frame.setEnabled(false);
-  EXPECT_TRUE(description.states(item).showing);
-  EXPECT_FALSE(description.states(item).enabled) << "a disabled frame takes no clicks";
-
+  EXPECT_EQ(states("S(4)"), "100") << "a disabled frame takes no clicks";
   frame.setEnabled(true);
   frame.setVisible(false);
-  EXPECT_FALSE(description.states(item).showing);
-  EXPECT_FALSE(description.states(item).enabled) << "nor does a hidden one";
+  EXPECT_EQ(states("S(4)"), "000") << "nor does a hidden one";
   clickAsOnScreen(form, cell);
   EXPECT_EQ(cell.caption(), "") << "a click as on screen does not reach it";
-
   frame.setVisible(true);
   clickAsOnScreen(form, cell);
   EXPECT_EQ(cell.caption(), "X");
-  const AccessibleItem& exit = description.items()[*description.placeOf(form.control("Command2"))];
-  EXPECT_TRUE(description.states(exit).focusable);
-  EXPECT_EQ(description.accessKey(exit), 'E');
+  EXPECT_EQ(description.accessKey(item("Command2")), 'E');
   EXPECT_FALSE(description.placeOf(form.control("summa"))) << "hidden counters are not read";
 }
 

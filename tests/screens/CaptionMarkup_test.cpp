@@ -1,44 +1,35 @@
+#include "screens/text/CaptionMarkup.h"
+
 #include <gtest/gtest.h>
 
-#include "screens/text/CaptionMarkup.h"
+#include <optional>
 
 namespace ttt::test {
 namespace {
 
 TEST(CaptionMarkup, AmpersandsMarkOneKeyAndDoubledOnesStandForThemselves) {
-  const CaptionMarkup exit = parseCaption("&exit");
-  EXPECT_EQ(exit.text, "exit");
-  EXPECT_EQ(exit.marked, 0u);
-  EXPECT_EQ(exit.accessKey, 'E');
-
-  const CaptionMarkup tricky = parseCaption("&&&A");
-  EXPECT_EQ(tricky.text, "&A");
-  EXPECT_EQ(tricky.marked, 1u);
-  EXPECT_EQ(tricky.accessKey, 'A');
-
-  const CaptionMarkup two = parseCaption("R&&D &go &now");
-  EXPECT_EQ(two.text, "R&D go now") << "later markers are dropped";
-  EXPECT_EQ(two.marked, 4u) << "the first marker wins";
-  EXPECT_EQ(two.accessKey, 'G');
-
-  const CaptionMarkup none = parseCaption("ends with &");
-  EXPECT_EQ(none.text, "ends with &");
-  EXPECT_FALSE(none.marked.has_value());
-  EXPECT_FALSE(none.accessKey.has_value());
-
-  const CaptionMarkup accented = parseCaption("&\xC3\xA9t\xC3\xA9");
-  EXPECT_EQ(accented.marked, 0u) << "any character may be underlined";
-  EXPECT_FALSE(accented.accessKey.has_value()) << "but only ASCII is an Alt key";
-}
-
-TEST(CaptionMarkup, WrittenBackItReadsAsTheSameParse) {
-  for (const char* caption : {"&NEW GAME", "&&&A", "R&&D &go &now", "A & B", "plain"}) {
-    const CaptionMarkup parsed = parseCaption(caption);
-    const CaptionMarkup again = parseCaption(mnemonicCaption(parsed));
-    EXPECT_EQ(again.text, parsed.text) << caption;
-    EXPECT_EQ(again.marked, parsed.marked) << caption;
+  struct Case {
+    const char* caption;
+    const char* text;
+    std::optional<std::size_t> marked;
+    std::optional<char> accessKey;
+    const char* writtenBack;
+  };
+  const Case cases[] = {
+      {"&exit", "exit", 0, 'E', "&exit"},
+      {"&&&A", "&A", 1, 'A', "&&&A"},
+      {"R&&D &go &now", "R&D go now", 4, 'G', "R&&D &go now"},  // the first marker wins
+      {"ends with &", "ends with &", std::nullopt, std::nullopt, "ends with &&"},
+      {"A & B", "A  B", 2, std::nullopt, "A & B"},  // a blank is marked, but no key
+      // Any character may be underlined, but only ASCII is an Alt key.
+      {"&\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9", 0, std::nullopt, "&\xC3\xA9t\xC3\xA9"}};
+  for (const Case& c : cases) {
+    const CaptionMarkup parsed = parseCaption(c.caption);
+    EXPECT_EQ(parsed.text, c.text) << c.caption;
+    EXPECT_EQ(parsed.marked, c.marked) << c.caption;
+    EXPECT_EQ(parsed.accessKey, c.accessKey) << c.caption;
+    EXPECT_EQ(mnemonicCaption(parsed), c.writtenBack) << c.caption;
   }
-  EXPECT_EQ(mnemonicCaption(parseCaption("R&&D &go &now")), "R&&D &go now");
 }
 
 }  // namespace

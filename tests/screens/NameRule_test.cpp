@@ -8,7 +8,7 @@
 namespace ttt::test {
 namespace {
 
-const std::string kDecomposedE = "e\xCC\x81";                // e + U+0301, one character
+const std::string kDecomposedE = "e\xCC\x81";                        // e + U+0301, one character
 const std::string kWavingDark = "\xF0\x9F\x91\x8B\xF0\x9F\x8F\xBF";  // hand + skin tone
 
 std::string repeat(const std::string& text, std::size_t times) {

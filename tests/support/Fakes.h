@@ -15,7 +15,13 @@ namespace ttt::test {
 class FakeInputBox : public InputBox {
  public:
   void answer(std::optional<std::string> text) { answers_.push_back(std::move(text)); }
-  std::string ask(const std::string& prompt) override;
+  std::string ask(const std::string& prompt) override {
+    prompts.push_back(prompt);
+    if (answers_.empty()) return "";
+    const std::optional<std::string> answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer.value_or("");
+  }
   std::vector<std::string> prompts;
 
  private:
@@ -32,7 +38,10 @@ struct ShownMessage {
 // Records every message box. A test may act while the box is "open" through whileOpen.
 class FakeMessageBox : public MessageBox {
  public:
-  void show(const std::string& prompt, int style, const std::string& title) override;
+  void show(const std::string& prompt, int style, const std::string& title) override {
+    shown.push_back({prompt, style, title});
+    if (whileOpen) whileOpen(shown.back());
+  }
   std::vector<ShownMessage> shown;
   std::function<void(const ShownMessage&)> whileOpen;
 };
@@ -46,11 +55,19 @@ class FakeLauncher : public Launcher {
 // Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.
 class ScriptedRandom : public RandomSource {
  public:
-  void script(std::vector<float> values) {
-    values_.insert(values_.end(), values.begin(), values.end());
-  }
+  void script(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
   void reseedFromClock() override { ++reseeds; }
-  float next() override;
+  float next() override {
+    ++draws;
+    if (values_.empty()) {
+      // A 64-bit linear congruential step; the top 24 bits give a float in [0, 1).
+      state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
+      return static_cast<float>(state_ >> 40) / 16777216.0f;
+    }
+    const float value = values_.front();
+    values_.pop_front();
+    return value;
+  }
   int reseeds = 0;
   int draws = 0;
 
