@@ -42,10 +42,8 @@ add_custom_target(wine-prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/wine-prefix.made)
 # above, which is a false alarm (GCC bug 105329).
 target_compile_options(ttt_warnings INTERFACE -Wno-restrict)
 
-# The link opener of the platform layer is POSIX, its display check and X error reports X11 and
-# Wayland; the Win32 backend has its own link opener, always has a desktop and no X errors.
+# The link opener of the platform layer is POSIX; the Win32 backend has its own.
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/platform/UriLauncher.cpp
-  ${CMAKE_SOURCE_DIR}/src/platform/DisplayCheck.cpp ${CMAKE_SOURCE_DIR}/src/platform/XErrorReports.cpp
   PROPERTIES HEADER_FILE_ONLY ON)
 
 # GoogleTest from Debian's source package, built with the same toolchain.

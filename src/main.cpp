@@ -14,7 +14,7 @@
 #include "qt/app/QtWindows.h"
 #include "qt/app/Toolkit.h"
 #include "qt/dialogs/QtDialogs.h"
-#include "platform/DisplayCheck.h"
+#include "platform/display/DisplayCheck.h"
 #include "qt/system/WindowGuard.h"
 #include "screens/layouts/ApplicationTitle.h"
 #include "shell/Application.h"

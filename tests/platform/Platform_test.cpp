@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "platform/ClockRandomSource.h"
-#include "platform/DesktopName.h"
+#include "platform/display/DesktopName.h"
 #include "platform/UriLauncher.h"
-#include "platform/XErrorReports.h"
+#include "platform/display/XErrorReports.h"
 
 // After GoogleTest, whose names Xlib's macros (None) would replace.
 #include <X11/X.h>

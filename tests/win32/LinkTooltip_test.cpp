@@ -128,6 +128,7 @@ class LinkTooltipTest : public GameWindowsTest {
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(tooltip, WM_GETFONT, 0, 0)));
       DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
       ReleaseDC(tooltip, dc);
+      EXPECT_GE(area.right, extent.right + margin.left + margin.right) << "no room for the margins";
       EXPECT_GE(area.bottom, extent.bottom + margin.top + margin.bottom) << "the text is cut off below";
       const auto [first, last] = tipInk(tooltip);
       const auto [wholeFirst, wholeLast] = tipInk(tooltip, text.c_str());

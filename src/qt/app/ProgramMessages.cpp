@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/XErrorReports.h"
+#include "platform/display/XErrorReports.h"
 
 namespace ttt {
 

@@ -7,7 +7,7 @@
 #include <QLockFile>
 #include <QWidget>
 
-#include "platform/DesktopName.h"
+#include "platform/display/DesktopName.h"
 
 // The claim is a lock file, named after the application and the desktop, held for the program's
 // life beside a local socket on which the holder hears a later start.

@@ -1,4 +1,4 @@
-#include "platform/XErrorReports.h"
+#include "platform/display/XErrorReports.h"
 
 #include <X11/Xlib.h>
 

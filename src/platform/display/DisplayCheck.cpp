@@ -1,4 +1,4 @@
-#include "platform/DisplayCheck.h"
+#include "platform/display/DisplayCheck.h"
 
 #include <X11/Xlib.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/DesktopName.h"
+#include "platform/display/DesktopName.h"
 
 #include <algorithm>
 #include <cstdlib>
