@@ -2,10 +2,8 @@
 
 #include <chrono>
 #include <optional>
-#include <set>
 #include <string>
 
-#include "core/BoardLines.h"
 #include "screens/access/AccessibleText.h"
 #include "screens/access/Announcements.h"
 #include "screens/access/CellKeys.h"
@@ -34,24 +32,15 @@ const ControlLayout& find(const FormLayout& form, const std::string& fullName) {
   throw std::out_of_range(fullName);
 }
 
-TEST(AccessibleText, ButtonsLoseTheirMarkerCellsSayPlaceAndMark) {
+// The names a window reads out are checked in its reading order; here the rest.
+TEST(AccessibleText, ControlsHaveTheirRolesAndLabelsAreLiteral) {
   const FormLayout& menu = menuLayout();
-  EXPECT_EQ(accessibleName(find(menu, "Command1"), "&ONE PLAYER"), "ONE PLAYER");
   EXPECT_EQ(accessibleRole(find(menu, "Command3")), AccessibleRole::PushButton);
-  EXPECT_EQ(accessibleName(find(menu, "Label1"), "A & B"), "A & B") << "labels are literal";
-
+  EXPECT_EQ(accessibleName(find(menu, "Label1"), "A & B"), "A & B");
   const FormLayout& board = twoPlayerLayout();
-  EXPECT_EQ(accessibleName(find(board, "S(0)"), "X"), "top left, X");
-  EXPECT_EQ(accessibleName(find(board, "S(4)"), ""), "centre, empty");
-  EXPECT_EQ(accessibleName(find(board, "S(8)"), "O"), "bottom right, O");
   EXPECT_EQ(accessibleRole(find(board, "S(3)")), AccessibleRole::Cell);
-  EXPECT_EQ(accessibleName(find(board, "Frame2"), ""), "Board");
   EXPECT_EQ(accessibleRole(find(board, "Label3")), AccessibleRole::Link);
   EXPECT_EQ(accessibleRole(find(board, "Label2")), AccessibleRole::Label);
-
-  std::set<std::string> places;
-  for (int i = 0; i < kCellCount; ++i) places.insert(cellPlace(i));
-  EXPECT_EQ(places.size(), 9u) << "every cell has a place of its own";
   EXPECT_EQ(cellPlace(9), "");
 }
 
