@@ -8,8 +8,12 @@
 #include "screens/text/CaptionMarkup.h"
 #include "win32/system/DpiFunctions.h"
 #include "win32/system/WideText.h"
+#include "win32/windows/WindowGeometry.h"
 
 namespace ttt::childwindows {
+
+using geometry::height;
+using geometry::width;
 
 namespace {
 
@@ -22,9 +26,6 @@ DWORD windowStyle() { return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 DWORD windowExStyle(const FormLayout& layout) {
   return layout.border == BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
 }
-
-int width(const RECT& rect) { return rect.right - rect.left; }
-int height(const RECT& rect) { return rect.bottom - rect.top; }
 
 void createChildWindow(ControlItem& item, LinkLabels& links, void* view) {
   const ControlLayout& layout = item.layout;

@@ -8,9 +8,6 @@
 namespace ttt::geometry {
 namespace {
 
-int width(const RECT& rect) { return rect.right - rect.left; }
-int height(const RECT& rect) { return rect.bottom - rect.top; }
-
 void placeItem(ControlItem& item, const PlacedControl& placed, HWND window) {
   const ControlLayout& layout = item.layout;
   item.stacking = placed.stacking;

@@ -13,6 +13,9 @@ namespace ttt {
 // widths, fonts, labels fitted to their text, and the child windows stacked.
 namespace geometry {
 
+inline int width(const RECT& rect) { return rect.right - rect.left; }
+inline int height(const RECT& rect) { return rect.bottom - rect.top; }
+
 // Places every item as the placement says; `window` measures the labels that fit their text.
 void placeItems(const ControlItems& items, const PlacedForm& placed, HWND window);
 // A label that sizes itself to its text takes its caption's size, keeping its top left corner.
