@@ -14,7 +14,7 @@ else()
 endif()
 set(TTT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 # with-wine.sh with its prefix: the start of every command that runs a program under Wine.
-set(TTT_WINE env TTT_WINE_ARCH=${TTT_WINE_ARCH} ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh
+set(TTT_WINE env TTT_WINE_ARCH=${TTT_WINE_ARCH} ${CMAKE_SOURCE_DIR}/tools/with-wine.sh
     ${TTT_WINE_PREFIX})
 # Each test program runs with a Wine server of its own: a server shared by programs that come
 # and go at once can be shutting down just as the next one connects to it.
@@ -29,12 +29,12 @@ set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 set(prefixes_made env TTT_WINE_OWN_SERVER=1 ${TTT_WINE} cmd /c ver)
 if(TTT_WINDOWS_ARCH STREQUAL "x86")
   list(APPEND prefixes_made COMMAND env TTT_WINE_OWN_SERVER=1 TTT_WINE_ARCH=win64
-       ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh ${CMAKE_BINARY_DIR}/wine64-prefix cmd /c ver)
+       ${CMAKE_SOURCE_DIR}/tools/with-wine.sh ${CMAKE_BINARY_DIR}/wine64-prefix cmd /c ver)
 endif()
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/wine-prefix.made
   COMMAND ${prefixes_made}
   COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/wine-prefix.made
-  DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/with-wine.sh
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/with-wine.sh
   COMMENT "Making the Wine prefix" VERBATIM)
 add_custom_target(wine-prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/wine-prefix.made)
 

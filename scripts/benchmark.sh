@@ -43,7 +43,7 @@ if [ -z "${TTT_BENCHMARK_DISPLAY:-}" ]; then
     cmake -S "$root" --preset windows -B "$windows_build_dir" >/dev/null
     cmake --build "$windows_build_dir" --parallel "$(nproc)" --target orvane-tictactoe host-window-pixels >/dev/null
   fi
-  TTT_BENCHMARK_DISPLAY=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$@"
+  TTT_BENCHMARK_DISPLAY=1 exec "$root/tools/with-xvfb.sh" "$0" "$@"
 fi
 
 source "$root/tests/e2e/lib.sh"
@@ -157,7 +157,7 @@ linux_mib=40
 if [ -n "${TTT_BENCHMARK_ACCESSIBILITY:-}" ]; then
   # Run again by itself below, with an accessibility bus: the bridge is loaded and idle.
   measure "Linux program, accessibility bus running" "$build_dir/orvane-tictactoe" \
-    "$build_dir/tests/e2e/window-pixels" 9 10 "$linux_mib"
+    "$build_dir/tools/window-pixels" 9 10 "$linux_mib"
   exit "$missed"
 fi
 # beside NAME TITLE PROGRAM: the start-up of another window against the bare Qt window, a figure only.
@@ -191,13 +191,13 @@ benchmark_startup() {
 [ "$part" = idle ] || benchmark_startup
 [ "$part" = startup ] && exit "$missed"
 
-measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels" 9 10 "$linux_mib"
-TTT_BENCHMARK_ACCESSIBILITY=1 "$root/tests/support/with-accessibility-bus.sh" "$0" "$@" || missed=1
+measure "Linux program" "$build_dir/orvane-tictactoe" "$build_dir/tools/window-pixels" 9 10 "$linux_mib"
+TTT_BENCHMARK_ACCESSIBILITY=1 "$root/tools/with-accessibility-bus.sh" "$0" "$@" || missed=1
 [ -z "$linux_only" ] || exit "$missed"
 # Under Wine the process measured is the Windows program itself (Wine's loader runs it in
 # place of the script that starts it): its CPU time must stay at zero.
 wine_game=$windows_build_dir/benchmark-under-wine.sh
-printf '#!/bin/sh\nexec %q %q %q\n' "$root/tests/support/with-wine.sh" "$windows_build_dir/wine-prefix" \
+printf '#!/bin/sh\nexec %q %q %q\n' "$root/tools/with-wine.sh" "$windows_build_dir/wine-prefix" \
   "$windows_build_dir/orvane-tictactoe.exe" >"$wine_game"
 chmod +x "$wine_game"
 measure "Windows program under Wine" "$wine_game" "$windows_build_dir/host/window-pixels" 0 10 100

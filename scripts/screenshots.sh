@@ -16,11 +16,11 @@ if [ -z "${TTT_SCREENSHOTS_DISPLAY:-}" ]; then
   cmake --build "$build_dir" --parallel 2 --target orvane-tictactoe window-pixels window-png \
     >/dev/null || exit 1
   mkdir -p "$folder" || exit 1
-  TTT_SCREENSHOTS_DISPLAY=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$folder"
+  TTT_SCREENSHOTS_DISPLAY=1 exec "$root/tools/with-xvfb.sh" "$0" "$folder"
 fi
 
 source "$root/tests/e2e/lib.sh"
-setup "$build_dir/orvane-tictactoe" "$build_dir/tests/e2e/window-pixels"
+setup "$build_dir/orvane-tictactoe" "$build_dir/tools/window-pixels"
 shot() { "$build_dir/tools/window-png" "$1" "$folder/$2" || fail "cannot save $2"; }
 
 start_game

@@ -22,7 +22,7 @@ if [ -z "${TTT_SOAK_DISPLAY:-}" ]; then
   fi
   cmake --build "$build_dir" --parallel 2 --target orvane-tictactoe close-window >/dev/null ||
     exit 1
-  TTT_SOAK_DISPLAY=1 exec "$root/tests/support/with-xvfb.sh" "$0" "$@"
+  TTT_SOAK_DISPLAY=1 exec "$root/tools/with-xvfb.sh" "$0" "$@"
 fi
 
 # A sanitizer build reports at once and counts as a crash; the font libraries' lifetime

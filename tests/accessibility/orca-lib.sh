@@ -77,7 +77,7 @@ start_orca() {
 
 # orca_session "$@": the whole session, ready for a program to be started in it. The
 # calling script is run again inside a private HOME, on an X server and buses of its own
-# (tests/support/with-xvfb.sh and with-accessibility-bus.sh), and the first run waits for it.
+# (tools/with-xvfb.sh and with-accessibility-bus.sh), and the first run waits for it.
 orca_session() {
   if [ -z "${ORCA_SESSION_HOME:-}" ]; then
     local home status
@@ -85,7 +85,7 @@ orca_session() {
     mkdir -p "$home/home" && mkdir -m 0700 "$home/runtime"
     ORCA_SESSION_HOME=$home HOME=$home/home XDG_RUNTIME_DIR=$home/runtime GSETTINGS_BACKEND=memory \
       XDG_CONFIG_HOME=$home/home/.config XDG_DATA_HOME=$home/home/.local/share XDG_CACHE_HOME=$home/home/.cache \
-      "$ORCA_LIB_DIR/../support/with-xvfb.sh" "$ORCA_LIB_DIR/../support/with-accessibility-bus.sh" "$0" "$@"
+      "$ORCA_LIB_DIR/../../tools/with-xvfb.sh" "$ORCA_LIB_DIR/../../tools/with-accessibility-bus.sh" "$0" "$@"
     status=$?
     rm -rf "$home"
     exit "$status"
