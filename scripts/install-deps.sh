@@ -82,5 +82,24 @@ for package in "${missing[@]}"; do
     dpkg --add-architecture i386
   fi
 done
-apt-get update
-apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+# A mirror being synced serves lists that do not match their index for a while: the update is
+# tried again a few times, and then the lists that did come are used.
+updated=0
+for try in 1 2 3; do
+  if apt-get -o Acquire::Retries=3 update; then updated=1; break; fi
+  echo "install-deps: updating the package lists failed (try $try of 3)" >&2
+  if [ "$try" -lt 3 ]; then sleep 20; fi
+done
+apt_install() { apt-get -o Acquire::Retries=3 "$@" install -y --no-install-recommends "${missing[@]}" </dev/null; }
+if ! apt_install; then
+  [ "$updated" = 0 ] || exit 1
+  # The lists of one architecture lack the security suite, so its versions no longer match the
+  # other's: the release and its updates alone are consistent. Installed as they are, with a
+  # word on how to take the security updates later.
+  echo "install-deps: installing without the security suite, whose lists did not come;" \
+    "run apt-get update && apt-get upgrade once the mirror is whole" >&2
+  preferences=$(mktemp)
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: -1\n' >"$preferences"
+  apt_install -o Dir::Etc::Preferences="$preferences" || { rm -f "$preferences"; exit 1; }
+  rm -f "$preferences"
+fi
