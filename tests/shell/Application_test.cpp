@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "screens/access/CellKeyPress.h"
 #include "shell/Form3.h"
 #include "singleplayer/Form2.h"
 #include "support/Fakes.h"
@@ -21,17 +22,14 @@ const ShownMessage kContactBox{
     "  http://www.orvane.example",
     kStyleInformation, "CONTACT !"};
 
-class ApplicationTest : public ::testing::Test {
- protected:
-  ApplicationTest() { app.start(); }
+TEST(Application, GamesReplaceTheMenuEveryWayBackLeadsToItAndItsExitOrCloseBoxEndsTheProgram) {
   FakeServices fakes;
   RecordingWindows windows;
   Application app{fakes.services, windows};
-};
-
-TEST_F(ApplicationTest, TheGamesReplaceTheMenuEveryWayBackLeadsToItAndItsExitEndsTheProgram) {
+  app.start();
   EXPECT_EQ(windows.events, Texts{"shown Form3"});
   EXPECT_TRUE(fakes.inputBox.prompts.empty());
+  EXPECT_FALSE(pressCellKey(app.menu(), {CellKey::Row::Digits, 1})) << "the menu has no cells";
   app.menu().control("Command2").click();
   EXPECT_EQ(windows.events.at(1), "unloaded Form3");  // the menu goes before the names are asked
   EXPECT_EQ(windows.onScreen, Texts{"Form1"});
@@ -45,26 +43,19 @@ TEST_F(ApplicationTest, TheGamesReplaceTheMenuEveryWayBackLeadsToItAndItsExitEnd
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
   app.menu().control("Command1").click();
   EXPECT_EQ(windows.onScreen, Texts{"Form2"});
-  app.singlePlayer().requestClose();
-  EXPECT_EQ(windows.onScreen, Texts{"Form3"});
-  app.menu().control("Command1").click();
   app.singlePlayer().control("Command2").click();
   EXPECT_EQ(windows.onScreen, Texts{"Form3"});
-  EXPECT_TRUE(fakes.messageBox.shown.empty());
   // "&EXIT" closes the menu before the contact box; then no window is open and the program ends.
   fakes.messageBox.whileOpen = [&](const ShownMessage&) { EXPECT_FALSE(app.anyWindowOpen()); };
   app.menu().control("Command3").click();
-  EXPECT_EQ(fakes.messageBox.shown, std::vector<ShownMessage>{kContactBox});
   EXPECT_FALSE(app.anyWindowOpen());
-}
-
-TEST_F(ApplicationTest, TheMenusCloseBoxShowsTheContactBoxWhileTheMenuIsUpAndEndsTheProgram) {
+  // The menu's close box shows the same box while the menu is still up, then ends it too.
+  app.start();
   fakes.messageBox.whileOpen = [&](const ShownMessage&) {
     EXPECT_EQ(windows.onScreen, Texts{"Form3"});
   };
   app.menu().requestClose();
-  EXPECT_EQ(fakes.messageBox.shown, std::vector<ShownMessage>{kContactBox});
-  EXPECT_FALSE(app.anyWindowOpen());
+  EXPECT_EQ(fakes.messageBox.shown, std::vector<ShownMessage>(2, kContactBox));
   EXPECT_TRUE(windows.onScreen.empty());
 }
 
