@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/Fakes.h"
@@ -115,24 +116,20 @@ TEST_F(FormTest, EveryLoadRestoresTheLoadValuesRunsFormLoadFirstAndKeepsTheHandl
 }
 
 TEST_F(FormTest, MembersFailAtConstructionNamingWhatTheLayoutLacks) {
-  struct Case {
-    const char* arrayName;
-    std::function<void(FormLayout&)> lack;
-    const char* message;
-  };
-  const Case cases[] = {
+  // The control array bound, what the layout lacks, and the error.
+  const std::tuple<const char*, std::function<void(FormLayout&)>, const char*> cases[] = {
       {"Label", [](FormLayout&) {}, "Probe has no control Label(0)"},
       {"S", [](FormLayout& l) { l.controls.pop_back(); }, "Probe has no control S(1)"},
       {"S", [](FormLayout& l) { l.controls[0].name = "Label2"; }, "Probe has no control Label1"},
       {"S", [](FormLayout& l) { l.timers.resize(1); }, "Probe has no timer Timer2"}};
-  for (const Case& c : cases) {
+  for (const auto& [arrayName, lack, message] : cases) {
     FormLayout lacking = probeLayout();
-    c.lack(lacking);
+    lack(lacking);
     try {
-      ProbeForm bound(lacking, fakes.services, c.arrayName);
-      ADD_FAILURE() << "constructed without " << c.message;
+      ProbeForm bound(lacking, fakes.services, arrayName);
+      ADD_FAILURE() << "constructed without " << message;
     } catch (const std::logic_error& error) {
-      EXPECT_STREQ(error.what(), c.message);
+      EXPECT_STREQ(error.what(), message);
     }
   }
 }
