@@ -3,6 +3,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "screens/access/AccessibleText.h"
 #include "screens/access/Announcements.h"
@@ -59,19 +60,16 @@ TEST(Announcements, MarksByPlaceScoresByHeadingNothingElse) {
 
 // One that comes within 100 ms of the last repeats the last (not all before it) first.
 TEST(Announcements, OneCuttingTheLastShortRepeatsItFirst) {
-  struct Said {
-    int atMs;
-    const char* text;
-    const char* spoken;
-  };
-  const Said said[] = {{0, "centre, X", "centre, X"},
-                       {99, "top left, O", "centre, X. top left, O"},
-                       {150, "WIN 1", "top left, O. WIN 1"},
-                       {250, "bottom right, X", "bottom right, X"}};
+  // When it is said (ms), what is said, and what is spoken.
+  const std::tuple<int, const char*, const char*> said[] = {
+      {0, "centre, X", "centre, X"},
+      {99, "top left, O", "centre, X. top left, O"},
+      {150, "WIN 1", "top left, O. WIN 1"},
+      {250, "bottom right, X", "bottom right, X"}};
   AnnouncementSequence sequence;
-  for (const Said& s : said) {
-    const auto at = std::chrono::steady_clock::time_point{} + std::chrono::milliseconds(s.atMs);
-    EXPECT_EQ(sequence.spoken(s.text, at), s.spoken) << s.atMs;
+  for (const auto& [atMs, text, spoken] : said) {
+    const auto at = std::chrono::steady_clock::time_point{} + std::chrono::milliseconds(atMs);
+    EXPECT_EQ(sequence.spoken(text, at), spoken) << atMs;
   }
 }
 

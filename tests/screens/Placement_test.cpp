@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <utility>
+#include <tuple>
 
 #include "screens/layouts/Layouts.h"
 
@@ -24,49 +24,33 @@ TEST(Placement, RoundsToTheNearestPixelWithHalvesAwayFromZero) {
   EXPECT_EQ(twipsToPixels(8, 96), 1);
   EXPECT_EQ(twipsToPixels(6, 120), 1);  // exactly half a pixel
   EXPECT_EQ(twipsToPixels(-6, 120), -1);
-  EXPECT_EQ(twipsToPixels(18, 120), 2);
-  EXPECT_EQ(twipsToPixels(1815, 144), 182);  // 181.5
-  EXPECT_EQ(pointsToPixels(8.25, 96), 11);
-  EXPECT_EQ(pointsToPixels(9.75, 96), 13);
   EXPECT_EQ(pointsToPixels(8.25, 120), 14);   // 13.75
   EXPECT_EQ(pointsToPixels(21.75, 144), 44);  // 43.5
-  EXPECT_EQ(pointsToPixels(11.25, 192), 30);
-  EXPECT_EQ(scaledLineWidth(3, 96), 3);
-  EXPECT_EQ(scaledLineWidth(3, 120), 4);  // 3.75
-  EXPECT_EQ(scaledLineWidth(3, 144), 5);  // 4.5
-  EXPECT_EQ(scaledLineWidth(4, 192), 8);
+  EXPECT_EQ(scaledLineWidth(3, 120), 4);      // 3.75
+  EXPECT_EQ(scaledLineWidth(3, 144), 5);      // 4.5
   EXPECT_EQ(scaledLineWidth(1, 120), 1);
   EXPECT_EQ(scaledLineWidth(0, 96), 1);
 }
 
-TEST(Placement, TheTwoPlayerWindowScalesItsSizeFontsLinesAndKeepsItsOrders) {
-  // 4350 x 4590 twips; Label2 in 9.75 points; the board's grid lines 4 px wide at 96 dpi.
-  const std::pair<int, std::array<int, 4>> expected[] = {{96, {290, 306, 13, 4}},
-                                                         {192, {580, 612, 26, 8}}};
-  for (const auto& [dpi, numbers] : expected) {
+TEST(Placement, TheTwoPlayerWindowScalesItsSizeFontsLinesAndCellsAndKeepsItsOrders) {
+  // 4350 x 4590 twips; Label2 in 9.75 points; the board's grid lines 4 px wide at 96 dpi; the
+  // centre cell at 1560, 1200 twips in the frame at 360, 360.
+  const std::tuple<int, std::array<int, 4>, PixelRect> expected[] = {
+      {96, {290, 306, 13, 4}, {128, 104, 33, 33}},
+      {144, {435, 459, 20, 6}, {192, 156, 50, 50}},  // the font and the cell from halves
+      {192, {580, 612, 26, 8}, {256, 208, 66, 66}}};
+  for (const auto& [dpi, numbers, cell] : expected) {
     const PlacedForm placed = placeForm(twoPlayerLayout(), dpi);
+    const PlacedControl& label = placedNamed(placed, "Label2");
     EXPECT_EQ(placed.clientWidth, numbers[0]) << dpi;
     EXPECT_EQ(placed.clientHeight, numbers[1]) << dpi;
-    EXPECT_EQ(placedNamed(placed, "Label2").fontPixels, numbers[2]) << dpi;
+    EXPECT_EQ(label.fontPixels, numbers[2]) << dpi;
     EXPECT_EQ(placedNamed(placed, "Line1").line.width, numbers[3]) << dpi;
+    EXPECT_EQ(inClientArea(placed, placedNamed(placed, "S(4)")), cell) << dpi;
+    EXPECT_EQ(inClientArea(placed, label), label.rect) << "the client area's own control";
     // The layout lists the topmost first; stacking counts from the bottom.
     EXPECT_EQ(placed.controls.front().stacking, static_cast<int>(placed.controls.size()) - 1);
     EXPECT_EQ(placed.controls.back().stacking, 0);
-  }
-}
-
-TEST(Placement, ACellLiesInItsFrameAtEveryScale) {
-  // Form1's centre cell: the frame at 360, 360 twips and the cell at 1560, 1200 in it.
-  const std::pair<int, PixelRect> expected[] = {{96, {128, 104, 33, 33}},
-                                                {120, {160, 130, 41, 41}},
-                                                {144, {192, 156, 50, 50}},
-                                                {192, {256, 208, 66, 66}}};
-  for (const auto& [dpi, rect] : expected) {
-    const PlacedForm placed = placeForm(twoPlayerLayout(), dpi);
-    EXPECT_EQ(inClientArea(placed, placedNamed(placed, "S(4)")), rect) << dpi;
-    EXPECT_EQ(inClientArea(placed, placedNamed(placed, "Label2")),
-              placedNamed(placed, "Label2").rect)
-        << "a control of the client area is where its own rectangle says";
   }
   // Form2's frame sits at 240 twips instead of 360.
   const PlacedForm single = placeForm(singlePlayerLayout(), 96);
