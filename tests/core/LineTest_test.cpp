@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace ttt::test {
@@ -14,12 +15,8 @@ constexpr OutcomeFlags kTie{kFalse, kFalse, kTrue};
 
 // Boards are written row by row from the top left, "." for an empty cell.
 TEST(LineTest, DecidesEachBoardFromTheFlagsAsTheyStand) {
-  struct Case {
-    const char* board;
-    OutcomeFlags before, after;
-    std::vector<int> strikeLines;
-  };
-  const std::vector<Case> cases = {
+  // The board, the flags before and after, and the strike lines shown.
+  const std::vector<std::tuple<const char*, OutcomeFlags, OutcomeFlags, std::vector<int>>> cases = {
       {"X..XXX..X", kNone, kXWin, {10, 15}},  // one mark completes two lines
       {".OO.OO.OO", kNone, kOWin, {14, 13}},  // middle column is tested before the right
       {"X.X.X.X.X", kNone, kXWin, {16, 15}},  // the diagonal from the top right first
@@ -33,17 +30,17 @@ TEST(LineTest, DecidesEachBoardFromTheFlagsAsTheyStand) {
       {".........", kXWin, kXWin, {}},   // only a new game clears a flag
       {"XOXXOOOXX", kXWin, kXWin, {}},   // the tie check needs both wins clear
   };
-  for (const Case& c : cases) {
+  for (const auto& [board, before, after, strikeLines] : cases) {
     Cells cells;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (c.board[i] != '.') cells[i] = std::string(1, c.board[i]);
+      if (board[i] != '.') cells[i] = std::string(1, board[i]);
     }
-    const LineTestResult result = runLineTest(cells, c.before);
-    SCOPED_TRACE(c.board);
-    EXPECT_EQ(result.flags, c.after);
-    EXPECT_EQ(result.strikeLines, c.strikeLines);
-    EXPECT_EQ(result.lineFound, !c.strikeLines.empty());
-    EXPECT_EQ(result.tieFound, c.after == kTie);
+    const LineTestResult result = runLineTest(cells, before);
+    SCOPED_TRACE(board);
+    EXPECT_EQ(result.flags, after);
+    EXPECT_EQ(result.strikeLines, strikeLines);
+    EXPECT_EQ(result.lineFound, !strikeLines.empty());
+    EXPECT_EQ(result.tieFound, after == kTie);
   }
 }
 
