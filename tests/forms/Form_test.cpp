@@ -5,7 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/Fakes.h"
@@ -37,14 +37,13 @@ FormLayout probeLayout() {
 // name widgets of its layout.
 class ProbeForm : public Form {
  public:
-  ProbeForm(const FormLayout& layout, Services& services, const std::string& arrayName = "S")
-      : Form(layout, services), cells(controlArray(arrayName, 2)) {}
+  ProbeForm(const FormLayout& layout, Services& services)
+      : Form(layout, services), cells(controlArray("S", 2)) {}
   // Logs the timer's name when it fires, then runs `then`.
-  void onTick(
-      const std::string& name, std::function<void()> then = [] {}) {
+  void onTick(const std::string& name, std::function<void()> then = nullptr) {
     timer(name).onTick([this, name, then] {
       calls.push_back(name);
-      then();
+      if (then) then();
     });
   }
   Control& Label1{control("Label1")};
@@ -116,17 +115,16 @@ TEST_F(FormTest, EveryLoadRestoresTheLoadValuesRunsFormLoadFirstAndKeepsTheHandl
 }
 
 TEST_F(FormTest, MembersFailAtConstructionNamingWhatTheLayoutLacks) {
-  // The control array bound, what the layout lacks, and the error.
-  const std::tuple<const char*, std::function<void(FormLayout&)>, const char*> cases[] = {
-      {"Label", [](FormLayout&) {}, "Probe has no control Label(0)"},
-      {"S", [](FormLayout& l) { l.controls.pop_back(); }, "Probe has no control S(1)"},
-      {"S", [](FormLayout& l) { l.controls[0].name = "Label2"; }, "Probe has no control Label1"},
-      {"S", [](FormLayout& l) { l.timers.resize(1); }, "Probe has no timer Timer2"}};
-  for (const auto& [arrayName, lack, message] : cases) {
+  // What the layout lacks, and the error.
+  const std::pair<std::function<void(FormLayout&)>, const char*> cases[] = {
+      {[](FormLayout& l) { l.controls.pop_back(); }, "Probe has no control S(1)"},
+      {[](FormLayout& l) { l.controls[0].name = "Label2"; }, "Probe has no control Label1"},
+      {[](FormLayout& l) { l.timers.resize(1); }, "Probe has no timer Timer2"}};
+  for (const auto& [lack, message] : cases) {
     FormLayout lacking = probeLayout();
     lack(lacking);
     try {
-      ProbeForm bound(lacking, fakes.services, arrayName);
+      ProbeForm bound(lacking, fakes.services);
       ADD_FAILURE() << "constructed without " << message;
     } catch (const std::logic_error& error) {
       EXPECT_STREQ(error.what(), message);
@@ -134,18 +132,17 @@ TEST_F(FormTest, MembersFailAtConstructionNamingWhatTheLayoutLacks) {
   }
 }
 
-TEST_F(FormTest, UnloadAsksWithReasonOneAndTheCloseBoxWithReasonZeroWhichMayCancel) {
+// Unloading asks with reason 1, as the other tests show.
+TEST_F(FormTest, TheCloseBoxAsksWithReasonZeroAndMayBeCancelledAndAClosedWindowIsNotAsked) {
   form.show();
   form.cancelAnswer = 1;
   form.requestClose();
   EXPECT_EQ(windows.onScreen, Texts{"Probe"});
   form.cancelAnswer = 0;
   form.requestClose();
-  form.unload();  // closing a closed window asks nothing
-  form.show();
   form.unload();
   EXPECT_TRUE(windows.onScreen.empty());
-  EXPECT_EQ(form.calls, (Texts{"close 0", "close 0", "close 1"}));
+  EXPECT_EQ(form.calls, (Texts{"close 0", "close 0"}));
 }
 
 TEST_F(FormTest, ATickRunsTheTimersRunningAtItsStartInDispatchOrder) {
