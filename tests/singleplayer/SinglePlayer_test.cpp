@@ -141,8 +141,8 @@ TEST_F(SinglePlayer, AWholeGameCountsTheMovesAndPicksTheReplyByTheCounter) {
   EXPECT_EQ(std::pair(fakes.random.draws, fakes.random.reseeds), std::pair(3, 3));
 }
 
-TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNewGame) {
-  open();
+TEST_F(SinglePlayer, ResultsAreCountedOnceAfterTheBoxClosesAndEveryWayOutLeadsToTheMenu) {
+  open(std::nullopt);
   std::vector<std::string> whileOpen;
   fakes.messageBox.whileOpen = [&](const ShownMessage&) { whileOpen.push_back(state()); };
   for (int game = 0; game < 2; ++game) {
@@ -164,12 +164,8 @@ TEST_F(SinglePlayer, ResultsAreAnnouncedOnceCountedAfterTheBoxClosesAndKeptByNew
   form.control("Command1").click();  // before the reply ticks: no reply comes
   form.tick();
   EXPECT_EQ(state() + " " + caption("LBLNUM") + " " + caption("Label6"),
-            "......... X 1001 2-1 1 ALICE");
-}
-
-TEST_F(SinglePlayer, TheCloseBoxAndExitReturnToTheMenuAndReopeningAsksTheNameAgain) {
-  open(std::nullopt);
-  EXPECT_EQ(caption("Label6"), "PLAYER A");
+            "......... X 1001 2-1 1 PLAYER A");
+  // The close box and "&EXIT" lead to the menu, and each opening asks the name again.
   form.requestClose();
   EXPECT_EQ(menuWhileLoaded, std::vector<bool>{true});
   open("   ");

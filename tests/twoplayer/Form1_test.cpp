@@ -79,10 +79,21 @@ TEST_F(TwoPlayerTest, AWinIsStruckAndLockedBeforeItIsAnnouncedOnceUntilNewGameAn
   EXPECT_TRUE(enabled("Frame2"));
 }
 
-TEST_F(TwoPlayerTest, NewGameMidGameGivesOTheMoveAndATieLocksTheBoard) {
+// A cell key is a click as on screen on its cell's label, whose guards the tests check by
+// clicks; which cell a key names is the keys' own test.
+TEST_F(TwoPlayerTest, ACellKeyGoesOnlyWhereAClickWouldReachNewGameGivesOTheMoveATieLocks) {
   open();
-  play({4, 0});
-  form.control("Command1").click();  // mid-game
+  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Keypad, 7}));  // top left
+  EXPECT_FALSE(pressCellKey(form, {CellKey::Row::Digits, 0})) << "0 names no cell";
+  // A locked frame, or a hidden cell, takes no key: the key is used up all the same.
+  form.control("Frame2").setEnabled(false);
+  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Digits, 2}));
+  form.control("Frame2").setEnabled(true);
+  form.control("S(2)").setVisible(false);
+  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Digits, 3}));
+  EXPECT_EQ(form.cells(), Cells{"X"});
+  play({4});
+  form.control("Command1").click();  // mid-game, "X" to move
   EXPECT_EQ(form.cells(), Cells{});
   EXPECT_EQ(caption("summa"), "O");
   play({0, 3, 1, 4, 2});
@@ -118,21 +129,6 @@ TEST_F(TwoPlayerTest, OnlyAnEmptyNameGetsTheDefaultEveryNameIsShownAsEnteredAndE
       form.requestClose();
     EXPECT_EQ(lastEvents(2), (Texts{"menu", "unloaded Form1"}));
   }
-}
-
-// A cell key is a click as on screen on its cell's label, whose guards the tests above check
-// by clicks; which cell a key names is the keys' own test.
-TEST_F(TwoPlayerTest, ACellKeyClicksItsCellOnlyWhereAClickOnScreenWouldReachIt) {
-  open();
-  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Keypad, 7}));  // top left
-  EXPECT_FALSE(pressCellKey(form, {CellKey::Row::Digits, 0})) << "0 names no cell";
-  // A locked frame, or a hidden cell, takes no key: the key is used up all the same.
-  form.control("Frame2").setEnabled(false);
-  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Digits, 2}));
-  form.control("Frame2").setEnabled(true);
-  form.control("S(2)").setVisible(false);
-  EXPECT_TRUE(pressCellKey(form, {CellKey::Row::Digits, 3}));
-  EXPECT_EQ(form.cells(), Cells{"X"});
 }
 
 }  // namespace
