@@ -1,5 +1,4 @@
-#include "screens/layouts/Placement.h"
-
+// Where the layouts put their controls at each scale, and the colours they name.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +6,9 @@
 #include <string>
 #include <tuple>
 
+#include "screens/layouts/ClassicColours.h"
 #include "screens/layouts/Layouts.h"
+#include "screens/layouts/Placement.h"
 
 namespace ttt::test {
 namespace {
@@ -67,6 +68,15 @@ TEST(Placement, AFrameThatNamesItselfStillEnds) {
   const PlacedForm placed = placeForm(looping, 96);
   EXPECT_EQ(placed.controls[0].container, 0);
   EXPECT_EQ(inClientArea(placed, placed.controls[0]).x, 20);  // its own corner, then once more
+}
+
+TEST(ClassicColours, FixedColoursSwapToRgbAndAnUnusedSystemColourIsTheButtonFace) {
+  EXPECT_EQ(classicRgb(0x0080FF), 0xFF8000u) << "layouts give 0xBBGGRR";
+  EXPECT_EQ(classicRgb(kButtonFace), 0xF0F0F0u);
+  EXPECT_NE(classicRgb(systemColour(5)), classicRgb(kButtonFace)) << "the window is white";
+  EXPECT_EQ(classicRgb(systemColour(13)), classicRgb(kButtonFace));
+  EXPECT_EQ(classicRgb(kSystemColourFlag | 0x1FF05), classicRgb(systemColour(5)))
+      << "only the low byte names a system colour";
 }
 
 }  // namespace

@@ -1,12 +1,56 @@
+// The rules of text: access-key markup, long runs broken in a message, and the name limit.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
+#include "screens/text/CaptionMarkup.h"
+#include "screens/text/MessageWrap.h"
 #include "screens/text/NameRule.h"
 #include "support/TestGraphemes.h"
 
 namespace ttt::test {
 namespace {
+
+TEST(CaptionMarkup, AmpersandsMarkOneKeyAndDoubledOnesStandForThemselves) {
+  // A caption; its text, marked character and access key; and the caption written back.
+  const std::tuple<const char*, const char*, std::optional<std::size_t>, std::optional<char>,
+                   const char*>
+      cases[] = {
+          {"&exit", "exit", 0, 'E', "&exit"},
+          {"&&&A", "&A", 1, 'A', "&&&A"},
+          {"R&&D &go &now", "R&D go now", 4, 'G', "R&&D &go now"},  // the first marker wins
+          {"ends with &", "ends with &", std::nullopt, std::nullopt, "ends with &&"},
+          {"A & B", "A  B", 2, std::nullopt, "A & B"},  // a blank is marked, but no key
+          // Any character may be underlined, but only ASCII is an Alt key.
+          {"&\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9", 0, std::nullopt, "&\xC3\xA9t\xC3\xA9"}};
+  for (const auto& [caption, text, marked, accessKey, writtenBack] : cases) {
+    const CaptionMarkup parsed = parseCaption(caption);
+    EXPECT_EQ(parsed.text, text) << caption;
+    EXPECT_EQ(parsed.marked, marked) << caption;
+    EXPECT_EQ(parsed.accessKey, accessKey) << caption;
+    EXPECT_EQ(mnemonicCaption(parsed), writtenBack) << caption;
+  }
+}
+
+// Ten pixels a character, as the test's clusters count them.
+int measure(std::string_view text) {
+  static const TestGraphemes clusters;
+  return static_cast<int>(clusters.count(text)) * 10;
+}
+
+TEST(MessageWrap, OnlyRunsTooWideForALineAreBrokenBetweenWholeCharacters) {
+  const TestGraphemes clusters;
+  EXPECT_EQ(breakLongRuns("ab cd\tef", 20, measure, clusters, "\n"), "ab cd\tef");
+  EXPECT_EQ(breakLongRuns("abcdefg won", 30, measure, clusters, "\r\n"), "abc\r\ndef\r\ng won");
+  const std::string accented = "e\xCC\x81";
+  EXPECT_EQ(breakLongRuns(accented + accented + accented, 20, measure, clusters, "\n"),
+            accented + accented + "\n" + accented)
+      << "an accent stays on its letter";
+  // A line narrower than any character still takes one character a line, and ends.
+  EXPECT_EQ(breakLongRuns("abc", 1, measure, clusters, "\n"), "a\nb\nc");
+}
 
 constexpr std::size_t kLimit = 255;                                  // characters in a name
 const std::string kDecomposedE = "e\xCC\x81";                        // e + U+0301, one character

@@ -1,7 +1,5 @@
-// The canvas samples only near the edges of a shape: what it paints must be what sampling
-// every pixel of the picture paints.
-#include "art/Canvas.h"
-
+// The pictures the program draws. The canvas samples only near the edges of a shape: what it
+// paints must be what sampling every pixel of the picture paints.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -9,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "art/Canvas.h"
+#include "art/Images.h"
 #include "art/Shapes.h"
 
 namespace ttt::test {
@@ -60,6 +60,44 @@ TEST(Canvas, PaintsEveryShapeAsSamplingEachPixelWould) {
       EXPECT_EQ(painted(shape, size), sampledEverywhere(shape, size)) << name << " at " << size;
     }
   }
+}
+
+TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
+  for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32},
+                                   {lightBulbIcon(32), 32},
+                                   {lightBulbIcon(16), 16},
+                                   {handCursor(), 32}}) {
+    EXPECT_EQ(icon.width, side);
+    EXPECT_EQ(icon.height, side);
+    EXPECT_EQ(icon.rgba.size(), 4u * static_cast<std::size_t>(side * side));
+  }
+  EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));
+  for (std::size_t x = 0; x <= 5; ++x) EXPECT_EQ(handCursor().rgba.at(x * 4 + 3), x < 5 ? 0 : 255);
+}
+
+TEST(Images, TheHandAtAnyScaleKeepsTwoColoursAndItsFingertipOnTheScaledHotSpot) {
+  // Sizes and hot spots at 120, 144 and 192 dots per inch.
+  for (const auto& [size, hotSpotX] : {std::pair{40, 6}, {48, 8}, {64, 10}}) {
+    const PixelImage hand = handCursor(size);
+    ASSERT_EQ(hand.rgba.size(), 4u * static_cast<std::size_t>(size * size));
+    const auto alpha = [&](int x, int y) {
+      return hand.rgba.at(4u * static_cast<std::size_t>(y * size + x) + 3);
+    };
+    EXPECT_EQ(alpha(hotSpotX, 0), 255) << size;
+    EXPECT_EQ(hand.rgba.at(4u * static_cast<std::size_t>(hotSpotX)), 0) << size << ": black tip";
+    EXPECT_EQ(alpha(hotSpotX - 2, 0), 0) << size;
+    for (std::size_t i = 0; i < hand.rgba.size(); i += 4) {
+      const bool hard = (hand.rgba[i + 3] == 0 || hand.rgba[i + 3] == 255) &&
+                        (hand.rgba[i] == 0 || hand.rgba[i] == 255);
+      ASSERT_TRUE(hard) << size << " at " << i / 4;
+    }
+  }
+  // Drawn at its size, its black outline is as many pixels thick as one pixel is at that scale.
+  const PixelImage large = handCursor(64);
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 8)), 0);  // the finger's left edge
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 9)), 0);
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 10)), 255);   // inside the finger
+  EXPECT_EQ(large.rgba.at(4u * (6 * 64 + 7) + 3), 0);  // beside it, nothing
 }
 
 }  // namespace
