@@ -1,5 +1,5 @@
-// The toolkit-free platform services: the link launcher, the clock-seeded random source, the
-// desktop's name and what is said of X errors.
+// The toolkit-free platform services: the links opened and their launcher, the clock-seeded
+// random source, the desktop's name and what is said of X errors.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/ClockRandomSource.h"
+#include "platform/LinkPolicy.h"
 #include "platform/UriLauncher.h"
 #include "platform/display/DesktopName.h"
 #include "platform/display/XErrorReports.h"
@@ -28,30 +29,34 @@
 namespace ttt::test {
 namespace fs = std::filesystem;
 
-// A directory of fake openers put first on PATH for one test, removed afterwards.
-class FakeOpeners {
+// A fake xdg-open first on PATH for one test, removed afterwards. It waits for the file "go"
+// in its directory, then writes its argument count, its argument and its descriptors to
+// "record" there.
+class FakeOpener {
  public:
-  FakeOpeners() : path_(std::getenv("PATH")) {
+  FakeOpener() : path_(std::getenv("PATH")) {
     char pattern[] = "/tmp/ttt-opener-XXXXXX";
     EXPECT_NE(mkdtemp(pattern), nullptr);
     dir = pattern;
     setenv("PATH", (dir.string() + ":" + path_).c_str(), 1);
+    std::ofstream(dir / "xdg-open") << "#!/bin/sh\ni=0\nwhile [ ! -e " << (dir / "go").string()
+                                    << " ] && [ $((i += 1)) -lt 500 ]; do sleep 0.01; done\n"
+                                       "fds=$(cd /proc/$$/fd && readlink 0 1 2 $LEAK)\n"
+                                       "printf '%s\\n' \"$#\" \"$1\" \"$fds\" >> "
+                                    << (dir / "record").string() << "\n";
+    fs::permissions(dir / "xdg-open", fs::perms::owner_all);
   }
-  ~FakeOpeners() {
+  ~FakeOpener() {
     setenv("PATH", path_.c_str(), 1);
     fs::remove_all(dir);
   }
-  void add(const std::string& name, const std::string& body) {
-    std::ofstream(dir / name) << "#!/bin/sh\n" << body;
-    fs::permissions(dir / name, fs::perms::owner_all);
-  }
-  // The lines the openers wrote to `file`, once there are `count` of them (bounded wait).
-  std::vector<std::string> lines(const std::string& file, std::size_t count) const {
+  // The lines of the record, once there are `count` of them (bounded wait).
+  std::vector<std::string> record(std::size_t count) const {
     std::vector<std::string> read;
     for (int tries = 0; tries < 1000 && read.size() < count; ++tries) {
       if (tries > 0) usleep(10000);
       read.clear();
-      std::ifstream record(dir / file);
+      std::ifstream record(dir / "record");
       for (std::string line; std::getline(record, line);) read.push_back(line);
     }
     return read;
@@ -62,14 +67,24 @@ class FakeOpeners {
   std::string path_;
 };
 
+TEST(LinkPolicy, OpensOnlyWebAndMailAddressesWithoutControlCharacters) {
+  for (const char* link : {"http://a.example/", "https://a.example/x?y=1&z=2", "HTTPS://A.EXAMPLE",
+                           "mailto:me@example.org", "MailTo:me@example.org",
+                           "http://a.example/x;touch pwned && echo $(id)"}) {
+    EXPECT_TRUE(isLinkTarget(link)) << link;
+  }
+  for (const char* refused :
+       {"", "-", "--help", "-http://a.example/", "http://", "mailto:", "https:/a.example",
+        "file:///etc/passwd", "C:\\Windows\\notepad.exe", "notepad", "javascript:alert(1)",
+        " http://a.example/", "ftp://a.example/", "http://a.example/\nrm -rf /",
+        "http://a.example/\x7F", "mailto:me@example.org\r"}) {
+    EXPECT_FALSE(isLinkTarget(refused)) << refused;
+  }
+  EXPECT_FALSE(isLinkTarget(std::string("http://a.example/\0x", 19))) << "an embedded NUL";
+}
+
 TEST(UriLauncher, HandsTheTargetToAnOpenerNotOurChildAsOneArgumentAndDoesNotWait) {
-  FakeOpeners openers;
-  // It waits for "go", then records its arguments and descriptors.
-  openers.add("xdg-open", "i=0\nwhile [ ! -e " + (openers.dir / "go").string() +
-                              " ] && [ $((i += 1)) -lt 500 ]; do sleep 0.01; done\n"
-                              "fds=$(cd /proc/$$/fd && readlink 0 1 2 $LEAK)\n"
-                              "printf '%s\\n' \"$#\" \"$1\" \"$fds\" >> " +
-                              (openers.dir / "record").string() + "\n");
+  FakeOpener opener;
   // The opener must not inherit it; numbered high, clear of the shell's own descriptors.
   const int devNull = open("/dev/null", O_RDONLY | O_CLOEXEC);
   const int leak = fcntl(devNull, F_DUPFD, 90);
@@ -81,12 +96,12 @@ TEST(UriLauncher, HandsTheTargetToAnOpenerNotOurChildAsOneArgumentAndDoesNotWait
   for (const char* ignored : {"", "--help"}) launcher.open(ignored);
   const std::string target = "http://a.example/x;touch pwned && echo $(id) `id` 'q\" &";
   launcher.open(target);
-  EXPECT_FALSE(fs::exists(openers.dir / "record")) << "open() waited for the opener";
+  EXPECT_FALSE(fs::exists(opener.dir / "record")) << "open() waited for the opener";
   // Nobody's child of ours: none left running, and no zombie of ours when it ends.
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
-  std::ofstream(openers.dir / "go").flush();
+  std::ofstream(opener.dir / "go").flush();
   // One argument, its streams on /dev/null, and no other descriptor of ours.
-  EXPECT_EQ(openers.lines("record", 5),
+  EXPECT_EQ(opener.record(5),
             (std::vector<std::string>{"1", target, "/dev/null", "/dev/null", "/dev/null"}));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a missing opener is silent
   close(leak);
