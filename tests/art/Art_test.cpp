@@ -62,7 +62,7 @@ TEST(Canvas, PaintsEveryShapeAsSamplingEachPixelWould) {
   }
 }
 
-TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
+TEST(Images, HaveTheirSizesAndTheHandAtEveryScaleHasTwoColoursAndItsTipOnTheHotSpot) {
   for (const auto& [icon, side] : {std::pair{smilingFaceIcon(), 32},
                                    {lightBulbIcon(32), 32},
                                    {lightBulbIcon(16), 16},
@@ -73,9 +73,6 @@ TEST(Images, HaveTheirSizesAndTheHandsFingertipIsOnTheHotSpot) {
   }
   EXPECT_EQ(std::pair(kHandCursorHotSpotX, kHandCursorHotSpotY), std::pair(5, 0));
   for (std::size_t x = 0; x <= 5; ++x) EXPECT_EQ(handCursor().rgba.at(x * 4 + 3), x < 5 ? 0 : 255);
-}
-
-TEST(Images, TheHandAtAnyScaleKeepsTwoColoursAndItsFingertipOnTheScaledHotSpot) {
   // Sizes and hot spots at 120, 144 and 192 dots per inch.
   for (const auto& [size, hotSpotX] : {std::pair{40, 6}, {48, 8}, {64, 10}}) {
     const PixelImage hand = handCursor(size);

@@ -89,15 +89,13 @@ TEST_F(NameRuleTest, DecomposedAndEmojiNamesAreKeptWholeAtTheLimitAndTheNextChar
   EXPECT_EQ(accent.text, repeat(kDecomposedE, kLimit));
 }
 
-TEST_F(NameRuleTest, APasteKeepsItsFirstLineAndEveryByteOfIt) {
+TEST_F(NameRuleTest, APasteKeepsItsFirstLineWithEveryByteAndReplacesTheSelectionWithinTheRoom) {
   const NameChange pasted = type("", "  Ann\t\x01 \xFF\r\nBob\nCarl");
   EXPECT_EQ(pasted.text, "  Ann\t\x01 \xFF") << "blanks, tabs, controls and stray bytes kept";
   EXPECT_FALSE(pasted.limited) << "a line break is no limit: no beep";
   EXPECT_EQ(type("A", "\nB").text, "A");
   EXPECT_EQ(type("A", "B\rC").text, "AB");
-}
-
-TEST_F(NameRuleTest, TheSelectionIsReplacedAndCountsTowardsTheRoom) {
+  // A selection is replaced, and counts towards the room.
   const std::string full = repeat("a", kLimit);
   const NameChange replaced = insertIntoName(clusters, full, 10, 13, "xyz!");
   EXPECT_EQ(replaced.text, full.substr(0, 10) + "xyz" + full.substr(13));
