@@ -41,20 +41,11 @@ const ControlLayout& find(const FormLayout& form, const std::string& fullName) {
   throw std::out_of_range(fullName);
 }
 
-// The names a window reads out are checked in its reading order; here the rest.
-TEST(AccessibleText, ControlsHaveTheirRolesAndLabelsAreLiteral) {
-  const FormLayout& menu = menuLayout();
-  EXPECT_EQ(accessibleRole(find(menu, "Command3")), AccessibleRole::PushButton);
-  EXPECT_EQ(accessibleName(find(menu, "Label1"), "A & B"), "A & B");
-  const FormLayout& board = twoPlayerLayout();
-  EXPECT_EQ(accessibleRole(find(board, "S(3)")), AccessibleRole::Cell);
-  EXPECT_EQ(accessibleRole(find(board, "Label3")), AccessibleRole::Link);
-  EXPECT_EQ(accessibleRole(find(board, "Label2")), AccessibleRole::Label);
-  EXPECT_EQ(cellPlace(9), "");
-}
-
 // A mark is spoken by its place, a score by its heading; clearing and other captions say nothing.
+// The names a window reads out are checked in its reading order; here that a label's is literal.
 TEST(Announcements, MarksByPlaceScoresByHeadingNothingElse) {
+  EXPECT_EQ(accessibleName(find(menuLayout(), "Label1"), "A & B"), "A & B");
+  EXPECT_EQ(cellPlace(9), "");
   const FormLayout& single = singlePlayerLayout();
   EXPECT_EQ(announcement(find(single, "S(0)"), "X"), "top left, X");
   EXPECT_EQ(announcement(find(single, "S(4)"), "O"), "centre, O");
@@ -120,7 +111,7 @@ TEST_F(AccessibleDescriptionTest, EachWindowReadsPlayersThenBoardThenButtonsThen
                 "EXIT; NEW GAME; " + kAddresses);
 }
 
-TEST_F(AccessibleDescriptionTest, NothingInAHiddenOrDisabledFrameIsReachable) {
+TEST_F(AccessibleDescriptionTest, EachPartHasItsRoleAndNothingInAHiddenOrDisabledFrameIsReachable) {
   Form1& form = app.twoPlayer();
   form.show();
   const AccessibleDescription description(form);
@@ -133,6 +124,10 @@ TEST_F(AccessibleDescriptionTest, NothingInAHiddenOrDisabledFrameIsReachable) {
     return std::to_string(got.showing) + std::to_string(got.enabled) +
            std::to_string(got.focusable);
   };
+  EXPECT_EQ(item("S(4)").role, AccessibleRole::Cell);
+  EXPECT_EQ(item("Label3").role, AccessibleRole::Link);
+  EXPECT_EQ(item("Label2").role, AccessibleRole::Label);
+  EXPECT_EQ(item("Command2").role, AccessibleRole::PushButton);
   Control& frame = form.control("Frame2");
   EXPECT_EQ(states("S(4)"), "110");
   EXPECT_EQ(states("Command2"), "111");
