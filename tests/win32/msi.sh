@@ -9,13 +9,11 @@ set -u
 msi=$1 folder=$2 version=$3 pixels=$4 newer=${5:-} newer_version=${6:-}
 name="Orvane's Tic Tac Toe"
 drive=$WINEPREFIX/drive_c
-# Windows puts a per-machine shortcut in the Start menu of all users; Wine in the user's own.
-menus=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
-  "$drive/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs")
 fail() { echo "msi: FAILED: $*" >&2; exit 1; }
 windows_path() { echo "Z:${1//\//\\}"; }
 unix_path() { local path=${1#[Cc]:\\}; echo "$drive/${path//\\//}"; }
-shortcuts() { local menu; for menu in "${menus[@]}"; do [ ! -e "$menu/$name.lnk" ] || echo "$menu/$name.lnk"; done; }
+# The shortcut in a Start menu: Windows puts it in that of all users, Wine in the user's own.
+shortcuts() { find "$drive" -path "*/Start Menu/Programs/$name.lnk"; }
 # keys_naming KEY VALUE: each subkey of KEY whose value VALUE is the game's name, as "reg
 # query" lists it, one block each; nothing when there is none.
 keys_naming() {
@@ -36,7 +34,7 @@ value_of() { awk -v key="$1" '$1 == key { sub(/^ *[^ ]+ +REG_[A-Z_]+ +/, ""); pr
 installed_once() {
   local entries
   [ -f "$drive/$folder/$name/orvane-tictactoe.exe" ] || fail "no program in $folder"
-  [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut in ${menus[*]}"
+  [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
   entries=$(uninstall_entries)
   [ "$(grep -c '^HKEY' <<<"$entries")" = 1 ] || fail "not one entry under installed apps: $entries"
   [ "$(value_of Publisher <<<"$entries")" = Orvane ] || fail "the entry's publisher is not Orvane: $entries"
