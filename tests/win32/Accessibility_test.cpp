@@ -6,15 +6,13 @@
 #include "win32/dialogs/Win32Dialogs.h"
 #include "win32/system/WideText.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
-
 
 namespace ttt::test {
 namespace {
@@ -38,17 +36,20 @@ std::wstring nameOf(IAccessible* object, VARIANT child = self()) {
 // "role name", with "(unavailable)" where the state says so.
 std::wstring describe(IAccessible* object, VARIANT child = self()) {
   static const std::map<LONG, std::wstring> roles{
-      {ROLE_SYSTEM_CLIENT, L"client"},   {ROLE_SYSTEM_ALERT, L"alert"}, {ROLE_SYSTEM_GROUPING, L"grouping"},
-      {ROLE_SYSTEM_STATICTEXT, L"text"}, {ROLE_SYSTEM_TEXT, L"edit"},   {ROLE_SYSTEM_LINK, L"link"},
-      {ROLE_SYSTEM_CELL, L"cell"},       {ROLE_SYSTEM_PUSHBUTTON, L"button"}};
+      {ROLE_SYSTEM_CLIENT, L"client"},     {ROLE_SYSTEM_ALERT, L"alert"},
+      {ROLE_SYSTEM_GROUPING, L"grouping"}, {ROLE_SYSTEM_STATICTEXT, L"text"},
+      {ROLE_SYSTEM_TEXT, L"edit"},         {ROLE_SYSTEM_LINK, L"link"},
+      {ROLE_SYSTEM_CELL, L"cell"},         {ROLE_SYSTEM_PUSHBUTTON, L"button"}};
   VARIANT role, state;
   VariantInit(&role);
   VariantInit(&state);
   object->get_accRole(child, &role);
   object->get_accState(child, &state);
   const auto known = roles.find(role.vt == VT_I4 ? role.lVal : -1);
-  std::wstring text = (known != roles.end() ? known->second : L"role ?") + L" " + nameOf(object, child);
-  return (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_UNAVAILABLE) != 0) ? text + L" (unavailable)" : text;
+  std::wstring text =
+      (known != roles.end() ? known->second : L"role ?") + L" " + nameOf(object, child);
+  if (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_UNAVAILABLE) != 0) text += L" (unavailable)";
+  return text;
 }
 
 Accessible clientOf(HWND window) {
@@ -58,29 +59,31 @@ Accessible clientOf(HWND window) {
   return Accessible(object);
 }
 
+// The object that `held` holds, which it then no longer holds.
+Accessible objectIn(VARIANT& held) {
+  IAccessible* object = nullptr;
+  if (held.vt == VT_DISPATCH && held.pdispVal != nullptr) {
+    held.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
+  }
+  VariantClear(&held);
+  return Accessible(object);
+}
+
 // The children as AccessibleChildren hands them to a screen reader.
 std::vector<Accessible> childrenOf(IAccessible* parent) {
-  LONG count = 0;
+  LONG count = 0, obtained = 0;
   parent->get_accChildCount(&count);
-  std::vector<VARIANT> found(static_cast<std::size_t>(count));
-  LONG obtained = 0;
+  std::vector<VARIANT> found(static_cast<std::size_t>(count) + 1);
+  AccessibleChildren(parent, 0, count, found.data(), &obtained);
   std::vector<Accessible> children;
-  if (count == 0 || FAILED(AccessibleChildren(parent, 0, count, found.data(), &obtained))) return children;
-  for (LONG i = 0; i < obtained; ++i) {
-    VARIANT& child = found[static_cast<std::size_t>(i)];
-    IAccessible* object = nullptr;
-    if (child.vt == VT_DISPATCH && child.pdispVal != nullptr) {
-      child.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
-    }
-    VariantClear(&child);
-    children.emplace_back(object);
-  }
+  for (LONG i = 0; i < obtained; ++i) children.push_back(objectIn(found[std::size_t(i)]));
   return children;
 }
 
 Names describeChildren(IAccessible* parent) {
   Names described;
-  for (const auto& child : childrenOf(parent)) described.push_back(child ? describe(child.get()) : L"(no object)");
+  for (const auto& child : childrenOf(parent))
+    described.push_back(child ? describe(child.get()) : L"(no object)");
   return described;
 }
 
@@ -109,8 +112,10 @@ struct Heard {
   LONG child;
 };
 std::vector<Heard> heard;
-void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT) heard.push_back({event, window, object, child});
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                          DWORD) {
+  if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT)
+    heard.push_back({event, window, object, child});
 }
 Names readHeard(DWORD kind) {
   Names read;
@@ -119,8 +124,8 @@ Names readHeard(DWORD kind) {
     IAccessible* object = nullptr;
     VARIANT child;
     VariantInit(&child);
-    if (AccessibleObjectFromEvent(event.window, static_cast<DWORD>(event.object), static_cast<DWORD>(event.child),
-                                  &object, &child) != S_OK) {
+    if (AccessibleObjectFromEvent(event.window, static_cast<DWORD>(event.object),
+                                  static_cast<DWORD>(event.child), &object, &child) != S_OK) {
       read.push_back(L"(no object)");
       continue;
     }
@@ -143,54 +148,92 @@ class AccessibilityTest : public GameWindowsTest {
     ASSERT_NE(hook_, nullptr);
   }
   void TearDown() override { UnhookWinEvent(hook_); }
-  // What the platform's own object says of a button (Wine's calls it a client, Windows' a
-  // push button), which the buttons keep.
-  static std::wstring nativeButton(HWND window, const wchar_t* caption) {
-    IAccessible* native = nullptr;
-    CreateStdAccessibleObject(FindWindowExW(window, nullptr, WC_BUTTONW, caption), OBJID_CLIENT,
-                              __uuidof(IAccessible), reinterpret_cast<void**>(&native));
-    return Accessible(native) ? describe(native) : L"(no native object)";
-  }
   HWINEVENTHOOK hook_ = nullptr;
 };
 
-TEST_F(AccessibilityTest, TheTwoPlayerWindowNamesItsPartsInReadingOrderUntilItIsGone) {
+// What a reader finds, hears and does in the two-player window, until the window is gone and
+// with it the objects that the reader holds.
+TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsFollowTheGameUntilTheWindowIsGone) {
   const HWND two = openTwoPlayer();
+  const HWND frame = frameOf(two);
   const Accessible client = clientOf(two);
   ASSERT_TRUE(client);
   EXPECT_EQ(describe(client.get()), L"client TWO PLAYER !");
-  const std::wstring newGame = nativeButton(two, L"&NEW GAME");
-  EXPECT_EQ(newGame.substr(newGame.find(L' ')), L" NEW GAME");
+  // The buttons keep the platform's own objects, which Wine's call clients.
+  const std::wstring newGame = L"client NEW GAME";
   // What a reader asks a window that opens: its focus, the first button. (Wine 8 tells no
   // event of a first focus.)
   VARIANT focus;
   VariantInit(&focus);
   ASSERT_EQ(client->get_accFocus(&focus), S_OK);
-  ASSERT_EQ(focus.vt, VT_DISPATCH);
-  IAccessible* focused = nullptr;
-  focus.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&focused));
-  VariantClear(&focus);
-  const Accessible held(focused);
+  const Accessible held = objectIn(focus);
   ASSERT_TRUE(held);
   EXPECT_EQ(describe(held.get()), newGame);
   EXPECT_EQ(describeChildren(client.get()),
-            (Names{L"text PLAYER A", L"text = \" X \"", L"text PLAYER B", L"text = \" O \"", L"grouping Board",
-                   newGame, nativeButton(two, L"&EXIT"), L"text WEBSITE :", L"link www.orvane.example",
-                   L"text EMAIL ID :", L"link orvane@orvane.example"}));
+            (Names{L"text PLAYER A", L"text = \" X \"", L"text PLAYER B", L"text = \" O \"",
+                   L"grouping Board", newGame, L"client EXIT", L"text WEBSITE :",
+                   L"link www.orvane.example", L"text EMAIL ID :", L"link orvane@orvane.example"}));
   const Accessible board = childNamed(client.get(), L"Board");
   ASSERT_TRUE(board);
-  EXPECT_EQ(describeChildren(board.get()),
-            (Names{L"cell top left, empty", L"cell top middle, empty", L"cell top right, empty",
-                   L"cell middle left, empty", L"cell centre, empty", L"cell middle right, empty",
-                   L"cell bottom left, empty", L"cell bottom middle, empty", L"cell bottom right, empty"}));
+  const Names cells = describeChildren(board.get());
+  ASSERT_EQ(cells.size(), 9u);
+  EXPECT_EQ(cells.front(), L"cell top left, empty");
+  EXPECT_EQ(cells.back(), L"cell bottom right, empty");
 
-  // The objects a screen reader holds follow the game, and say so once their window is gone.
+  // A screen reader asks for the object under the pointer: over a cell it must hear the cell.
+  POINT point{48 + 16, 32 + 16};  // the top left cell
+  ClientToScreen(frame, &point);
+  IAccessible* object = nullptr;
+  VARIANT child;
+  VariantInit(&child);
+  ASSERT_EQ(AccessibleObjectFromPoint(point, &object, &child), S_OK);
+  const Accessible under(object);
+  ASSERT_TRUE(under);
+  EXPECT_EQ(describe(under.get(), child), L"cell top left, empty");
+
   const Accessible centre = childNamed(board.get(), L"centre, empty");
   ASSERT_TRUE(centre);
-  pressKey('5');
+  POINT corner{104, 80};  // the label of the centre cell, 33 pixels square
+  ClientToScreen(frame, &corner);
+  LONG left = 0, top = 0, width = 0, height = 0;
+  ASSERT_EQ(centre->accLocation(&left, &top, &width, &height, self()), S_OK);
+  EXPECT_EQ((std::vector<LONG>{left, top, width, height}),
+            (std::vector<LONG>{corner.x, corner.y, 33, 33}));
+  BSTR action = nullptr;
+  ASSERT_EQ(centre->get_accDefaultAction(self(), &action), S_OK);
+  EXPECT_EQ(std::wstring(action), L"Click");
+  SysFreeString(action);
+  ASSERT_EQ(centre->accDoDefaultAction(self()), S_OK);
   EXPECT_EQ(nameOf(centre.get()), L"centre, X");
-  pressKey('1');
+  EXPECT_EQ(app.twoPlayer().control("summa").caption(), "O");
+  // Each mark, placed by its action or by the mouse, is told by its place and alerted, the
+  // focus staying where it was; the hidden side to move changes unheard.
+  const HWND focused = GetFocus();
+  click(frame, 48 + 16, 32 + 16);
   EXPECT_EQ(describeChildren(board.get()).at(0), L"cell top left, O");
+  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), (Names{L"centre, X", L"top left, O"}));
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), (Names{L"alert centre, X", L"alert top left, O"}));
+  EXPECT_EQ(GetFocus(), focused);
+
+  // X takes the middle row; the locked board and its cells say they take no input.
+  for (const WPARAM key : {'4', '2', '6'}) pressKey(key);
+  ASSERT_TRUE(pumpUntil([this] { return !fakes.messageBox.shown.empty(); }));
+  EXPECT_EQ(describe(board.get()), L"grouping Board (unavailable)");
+  const Accessible free = childNamed(board.get(), L"bottom left, empty");
+  ASSERT_TRUE(free);
+  EXPECT_EQ(describe(free.get()), L"cell bottom left, empty (unavailable)");
+  free->accDoDefaultAction(self());
+  EXPECT_EQ(nameOf(free.get()), L"bottom left, empty");
+
+  const Accessible link = childNamed(client.get(), L"www.orvane.example");
+  ASSERT_TRUE(link);
+  VARIANT state;
+  VariantInit(&state);
+  link->get_accState(self(), &state);
+  EXPECT_EQ(state.lVal & STATE_SYSTEM_LINKED, STATE_SYSTEM_LINKED);
+  ASSERT_EQ(link->accDoDefaultAction(self()), S_OK);
+  EXPECT_EQ(fakes.launcher.opened, std::vector<std::string>{"http://www.orvane.example/games/"});
+
   app.twoPlayer().control("Command2").click();  // EXIT
   ASSERT_TRUE(pumpUntil([this] { return !window(L"TWO PLAYER !"); }));
   BSTR name = nullptr;
@@ -201,54 +244,14 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowNamesItsPartsInReadingOrderUntilItIs
   EXPECT_EQ(centre->accDoDefaultAction(self()), RPC_E_DISCONNECTED);
 }
 
-// What is spoken unasked comes as alerts: each still says what it said, the focus stays where
-// it was, and a new game clears the board silently.
-TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsTheNameTheScoreAndEveryChangeOfThem) {
-  fakes.inputBox.answer("Zo\xc3\xab");
-  const HWND single = openGame("Command1", L"SINGLE PLAYER !");
-  const Accessible client = clientOf(single);
-  ASSERT_TRUE(client);
-  // In the shared reading order: the name and marks, then the score's headings and counts.
-  const Names atLoad = describeChildren(client.get());
-  ASSERT_GE(atLoad.size(), 7u);
-  EXPECT_EQ(atLoad.at(0), L"text Zo\u00eb");
-  EXPECT_EQ(Names(atLoad.begin() + 3, atLoad.begin() + 7), (Names{L"text WIN", L"text LOSS", L"text 0", L"text 0"}));
-
-  const HWND focus = GetFocus();
-  Form& form = app.singlePlayer();
-  pressKey('1');
-  ASSERT_TRUE(pumpUntil([&] { return form.control("turn").caption() == "X"; }));
-  // The mark and the reply; the hidden side to move and move counter change unheard.
-  const Names afterMove = readHeard(EVENT_OBJECT_NAMECHANGE);
-  ASSERT_EQ(afterMove.size(), 2u);
-  EXPECT_EQ(afterMove.at(0), L"top left, X");
-  EXPECT_TRUE(afterMove.at(1).ends_with(L", O")) << afterMove.at(1);
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), (Names{L"alert top left, X", L"alert " + afterMove.at(1)}));
-  EXPECT_EQ(GetFocus(), focus);
-
-  // On by the digit row, the first empty cell each time, to the result.
-  for (int move = 0; move < 4 && fakes.messageBox.shown.empty(); ++move) {
-    const auto empty = describeChildren(childNamed(client.get(), L"Board").get());
-    const auto cell = std::find_if(empty.begin(), empty.end(), [](auto& c) { return c.ends_with(L"empty"); });
-    ASSERT_NE(cell, empty.end());
-    pressKey(static_cast<WPARAM>('1' + (cell - empty.begin())));
-    pumpUntil([&] { return form.control("turn").caption() != "O" || !fakes.messageBox.shown.empty(); });
-  }
-  ASSERT_TRUE(pumpUntil([&] { return !fakes.messageBox.shown.empty(); }));
-  const Names score = describeChildren(client.get());
-  const bool won = score.at(5) == L"text 1";
-  EXPECT_EQ(score.at(won ? 6 : 5), L"text 0");
-  EXPECT_EQ(score.at(won ? 5 : 6), L"text 1") << "no win or loss counted";
-  const Names afterResult = readHeard(EVENT_OBJECT_NAMECHANGE);
-  EXPECT_EQ(std::count(afterResult.begin(), afterResult.end(), L"1"), 1) << "the score was not told";
-  ASSERT_FALSE(readHeard(EVENT_SYSTEM_ALERT).empty());
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT).back(), won ? L"alert WIN 1" : L"alert LOSS 1");
-
-  heard.clear();
-  form.control("Command1").click();  // NEW GAME
+// A score count, on the window itself rather than in the board's frame, is told under its
+// heading.
+TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsAScoreUnderItsHeading) {
+  openGame("Command1", L"SINGLE PLAYER !");
+  app.singlePlayer().control("Label10(1)").setCaption("1");
   settle();
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{});
-  EXPECT_EQ(GetFocus(), focus);
+  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), Names{L"1"});
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert LOSS 1"});
 }
 
 // The boxes are the system's own dialogs, under their owner, whose objects a reader reads whole.
@@ -264,87 +267,19 @@ TEST_F(AccessibilityTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects
   });
   Win32MessageBox([two] { return two; }).show("A&B Won\r\n\r\n    The Game !", 64, "A&B WON !");
   // Wine's objects call every control a client; Windows' a graphic, push button and text.
-  EXPECT_EQ(read, (Names{L"client ", L"client OK", L"A&B Won\r\n\r\n    The Game !", L"client OK", L"owned"}));
+  EXPECT_EQ(read, (Names{L"client ", L"client OK", L"A&B Won\r\n\r\n    The Game !", L"client OK",
+                         L"owned"}));
 
-  // The prompt names the field; what was typed and rubbed out reads back as it stands.
-  Win32InputBox input("Orvane'S Tic Tac Toe !", [two] { return two; });
-  for (const std::string prompt : {"ENTER ' PLAYER A ' NAME", "ENTER ' PLAYER B ' NAME "}) {
-    bool typed = false;
-    std::wstring value;
-    whenDialogOpens([&](HWND box) {
-      const HWND field = GetFocus();
-      if (!std::exchange(typed, true)) {
-        read = describeControls(box);
-        for (const wchar_t key : std::wstring(L"Ann\b")) PostMessageW(field, WM_CHAR, key, 1);
-        return false;
-      }
-      BSTR text = nullptr;
-      clientOf(field)->get_accValue(self(), &text);
-      value = text != nullptr ? std::wstring(text, SysStringLen(text)) : L"(none)";
-      SysFreeString(text);
-      return true;
-    });
-    EXPECT_EQ(input.ask(prompt), "An");
-    const std::wstring named = toWide(prompt);
-    EXPECT_EQ(read, (Names{L"client " + named, L"edit " + named, L"client OK", L"client Cancel"}));
-    EXPECT_EQ(value, L"An");
-  }
-}
-
-TEST_F(AccessibilityTest, CellsArePlacedOnTheirLabelsAreClickedByTheirActionAndLockWithTheBoard) {
-  const HWND two = openTwoPlayer();
-  const HWND frame = frameOf(two);
-  const Accessible board = clientOf(frame);
-  ASSERT_TRUE(board);
-  // A screen reader asks for the object under the pointer: over a cell it must hear the cell.
-  POINT point{48 + 16, 32 + 16};  // the top left cell
-  ClientToScreen(frame, &point);
-  IAccessible* object = nullptr;
-  VARIANT child;
-  VariantInit(&child);
-  ASSERT_EQ(AccessibleObjectFromPoint(point, &object, &child), S_OK);
-  const Accessible under(object);
-  ASSERT_TRUE(under);
-  EXPECT_EQ(describe(under.get(), child), L"cell top left, empty");
-
-  const Accessible cell = childNamed(board.get(), L"bottom right, empty");
-  ASSERT_TRUE(cell);
-  POINT corner{168, 128};  // the label of the bottom right cell, 33 pixels square
-  ClientToScreen(frame, &corner);
-  LONG left = 0, top = 0, width = 0, height = 0;
-  ASSERT_EQ(cell->accLocation(&left, &top, &width, &height, self()), S_OK);
-  EXPECT_EQ((std::vector<LONG>{left, top, width, height}), (std::vector<LONG>{corner.x, corner.y, 33, 33}));
-  BSTR action = nullptr;
-  ASSERT_EQ(cell->get_accDefaultAction(self(), &action), S_OK);
-  EXPECT_EQ(std::wstring(action), L"Click");
-  SysFreeString(action);
-  ASSERT_EQ(cell->accDoDefaultAction(self()), S_OK);
-  EXPECT_EQ(nameOf(cell.get()), L"bottom right, X");
-  EXPECT_EQ(app.twoPlayer().control("summa").caption(), "O");
-  ASSERT_EQ(cell->accDoDefaultAction(self()), S_OK);  // taken: refused as a click is
-  EXPECT_EQ(app.twoPlayer().control("summa").caption(), "O");
-  // Each mark, placed by its action or by the mouse, is alerted by its place.
-  click(frame, 48 + 16, 32 + 16);
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), (Names{L"alert bottom right, X", L"alert top left, O"}));
-
-  // X takes the middle row; the locked board and its cells say they take no input.
-  for (const WPARAM key : {'4', '2', '5', '3', '6'}) pressKey(key);
-  ASSERT_TRUE(pumpUntil([this] { return !fakes.messageBox.shown.empty(); }));
-  EXPECT_EQ(describe(board.get()), L"grouping Board (unavailable)");
-  const Accessible free = childNamed(board.get(), L"bottom left, empty");
-  ASSERT_TRUE(free);
-  EXPECT_EQ(describe(free.get()), L"cell bottom left, empty (unavailable)");
-  free->accDoDefaultAction(self());
-  EXPECT_EQ(nameOf(free.get()), L"bottom left, empty");
-
-  const Accessible link = childNamed(clientOf(two).get(), L"www.orvane.example");
-  ASSERT_TRUE(link);
-  VARIANT state;
-  VariantInit(&state);
-  link->get_accState(self(), &state);
-  EXPECT_EQ(state.lVal & STATE_SYSTEM_LINKED, STATE_SYSTEM_LINKED);
-  ASSERT_EQ(link->accDoDefaultAction(self()), S_OK);
-  EXPECT_EQ(fakes.launcher.opened, std::vector<std::string>{"http://www.orvane.example/games/"});
+  // The prompt names the field, the focus, which takes what is typed and rubbed out.
+  const std::string prompt = "ENTER ' PLAYER B ' NAME ";
+  whenDialogOpens([&](HWND box) {
+    read = describeControls(box);
+    for (const wchar_t key : std::wstring(L"Ann\b")) PostMessageW(GetFocus(), WM_CHAR, key, 1);
+    return true;
+  });
+  EXPECT_EQ(Win32InputBox("Orvane'S Tic Tac Toe !", [two] { return two; }).ask(prompt), "An");
+  const std::wstring named = toWide(prompt);
+  EXPECT_EQ(read, (Names{L"client " + named, L"edit " + named, L"client OK", L"client Cancel"}));
 }
 
 }  // namespace

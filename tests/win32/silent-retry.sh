@@ -6,34 +6,31 @@ set -u
 fail() { echo "silent-retry: FAILED: $*" >&2; exit 1; }
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
-# The stand-in program: its Nth run (counted in COUNTER) does what the Nth word says:
-# "quiet" fails with status 3 and no output, "loud" fails with output, "pass" passes.
+# The stand-in program COUNTER PLAN...: its Nth run (counted in COUNTER) does what the Nth word
+# of PLAN says: "quiet" fails with status 3 and no output, "loud" fails with output, or passes.
 cat >"$work/program.sh" <<'PROGRAM'
-counter=$1
-shift
-echo run >>"$counter"
-runs=$(wc -l <"$counter")
+echo run >>"$1"
 plan=("$@")
-case ${plan[$((runs - 1))]:-pass} in
+case ${plan[$(wc -l <"$1")]:-pass} in
   quiet) exit 3 ;;
   loud) echo "loud failure"; exit 1 ;;
-  *) echo "passed on run $runs" ;;
 esac
+echo "passed on run $(wc -l <"$1")"
 PROGRAM
-# case PLAN...: runs the stand-in with that plan; sets out, status and runs.
-case_of() {
+# run_plan PLAN...: runs the stand-in with that plan; sets out, status and runs.
+with_wine=("$@")
+run_plan() {
   rm -f "$work/counter"
-  out=$(TTT_WINE_SILENT_RETRY=1 TTT_WINE_OWN_SERVER=1 "$@" 2>&1)
+  out=$(TTT_WINE_SILENT_RETRY=1 TTT_WINE_OWN_SERVER=1 "${with_wine[@]}" --script "$work/program.sh" "$work/counter" "$@" 2>&1)
   status=$?
   runs=$(wc -l <"$work/counter")
 }
-with_wine=("$@")
-case_of "${with_wine[@]}" --script "$work/program.sh" "$work/counter" quiet pass
+run_plan quiet pass
 [ "$status" = 0 ] && [ "$runs" = 2 ] || fail "a quiet failure then a pass: status $status after $runs runs"
 [[ $out == *"running it once more"*"passed on run 2"* ]] || fail "no word of the second run: $out"
-case_of "${with_wine[@]}" --script "$work/program.sh" "$work/counter" quiet quiet pass
+run_plan quiet quiet pass
 [ "$status" = 3 ] && [ "$runs" = 2 ] || fail "two quiet failures: status $status after $runs runs"
-case_of "${with_wine[@]}" --script "$work/program.sh" "$work/counter" loud pass
+run_plan loud pass
 [ "$status" = 1 ] && [ "$runs" = 1 ] || fail "a failure with output: status $status after $runs runs"
 [[ $out == *"loud failure"* ]] || fail "the failure's output is lost: $out"
 echo "silent-retry: a silent failure is run once more, and nothing else"
