@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Names no one should type, pasted into the real program's name boxes: a mebibyte in pieces
 # (INCR) from the clipboard that opens with 256 letters each with a combining accent, and a
-# paste holding blanks and a line break. The program lives on, the names stop at 255
-# characters (an accented letter being one) and at the line break, blanks stay, and the result
+# paste of blanks and a line break. The program lives on, the names stop at 255 characters
+# (an accented letter being one) and at the line break, a blank name stays, and the result
 # box for the longest name sits centred on the screen with its button on it.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
@@ -16,7 +16,7 @@ menu=$(wait_window "$MENU") || exit 1
 press "$menu" alt+t
 box=""
 for name in "$(printf 'e\xcc\x81%.0s' $(seq 256))$(head -c 1048576 /dev/zero | tr '\0' 'w')" \
-  "$(printf '  Bob \nthe second line')"; do
+  "$(printf '   \nthe second line')"; do
   printf '%s' "$name" | xclip -selection clipboard -t UTF8_STRING -i
   box=$(wait_window "$ASK" "$box") || exit 1
   press "$box" ctrl+v && wait_until 10 has_text "$box" || fail "nothing was pasted"
@@ -47,6 +47,6 @@ dismiss "$long WON !"
 press "$WINDOW" alt+n
 wait_until 5 board_is ......... || fail "NEW GAME left $(board) on the board"
 play 0 3 1 4 2  # O opens the new game
-dismiss "  Bob  WON !"
+dismiss "    WON !"
 leave "$WINDOW" "TWO PLAYER !"
 quit
