@@ -29,10 +29,13 @@ is_dialog() { xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q '= _NET_WM_WINDOW_TYP
 # The first inner grid line of the board in device pixels: 4 pixels from 110 at 96 dots per
 # inch, 8 from 220 at 192.
 grid_line_drawn() { [[ $(mask "$WINDOW" $(px 100) $(px 120) $(px 24) 1 ff0000) =~ ^\.{20}#{8}\.{20}$ ]]; }
-# keeps_size WINDOW [dialog]: fixed by its hints, move and close only (Motif 0x24), a dialog or
-# not, and resized and then made fullscreen from outside, it comes back each time.
+# keeps_size WINDOW [dialog]: of the program's window class (which its desktop entry names, so
+# that a dock groups its windows), fixed by its hints, move and close only (Motif 0x24), a
+# dialog or not, and resized and then made fullscreen from outside, it comes back each time.
 keeps_size() {
   local own hints
+  [ "$(xprop -id "$1" WM_CLASS)" = 'WM_CLASS(STRING) = "OrvaneTicTacToe", "OrvaneTicTacToe"' ] ||
+    fail "window $1 has $(xprop -id "$1" WM_CLASS)"
   own=$(size "$1") hints=$(xprop -id "$1" WM_NORMAL_HINTS)
   [[ $hints = *"minimum size: ${own/x/ by }"*"maximum size: ${own/x/ by }"* ]] ||
     fail "the size hints of window $1 do not fix it at $own: $hints"
