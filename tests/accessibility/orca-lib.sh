@@ -41,11 +41,6 @@ session_stop() {
 # the end.
 start_in_session() { "${@:2}" >"$SESSION_DIR/$1.log" 2>&1 & SESSION_PIDS+=($!); }
 
-start_window_manager() {
-  start_in_session icewm icewm
-  wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
-}
-
 # The speech server's only voice is a module that appends each utterance to $SPOKEN.
 start_speech() {
   local conf=$SESSION_DIR/speech
@@ -95,7 +90,8 @@ orca_session() {
   done
   SESSION_DIR=$(mktemp -d -p "$ORCA_SESSION_HOME")
   trap session_stop EXIT
-  start_window_manager
+  start_in_session icewm icewm
+  wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
   start_speech
   start_orca
 }
@@ -105,8 +101,6 @@ start_program() { start_in_session program "$@"; PROGRAM_PID=$!; }
 
 # say_key KEY...: presses keys as the player does, on whatever window has the focus.
 say_key() { xdotool key --delay 60 "$@" || orca_fail "cannot press $*"; }
-# type_text TEXT: types TEXT into the focused window, one letter at a time.
-type_text() { xdotool type --delay 80 "$1" || orca_fail "cannot type \"$1\""; }
 
 # spoken_after TEXT: whether a line after the last one heard holds TEXT; if so, it is heard.
 spoken_after() {

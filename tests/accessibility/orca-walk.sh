@@ -46,9 +46,9 @@ answer_name() {
   [ "$times" -eq 1 ] || orca_fail "the name box's prompt \"$1\" was spoken $times times"
   # Orca cuts a letter's echo short when the next key comes: each echo is heard before the
   # next key, on a busy machine too.
-  type_text "$2"
+  xdotool type --delay 80 "$2" || orca_fail "cannot type \"$2\""
   expect_spoken "${2: -1}"
-  type_text x
+  say_key x
   expect_spoken "x"
   say_key BackSpace
   expect_spoken "backspace"

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # What other clients and the X server may do to the real program, at 200 % under a window
-# manager that does not enforce size hints (icewm). Every window's hints fix its size, it
-# offers move and close only, each dialog is typed as one, and a resize or fullscreen from
-# outside is undone; the board is drawn and takes its moves at the scale. Destroying a name box
-# answers it empty, destroying a result box dismisses it; destroying the game window goes back
-# to the menu and destroying the menu leaves through the contact box, as their close boxes do;
-# a protocol error that a client provokes through the program's clipboard is reported on one
-# line and the game goes on; only the loss of the X server ends the program, with one line and
-# status 1.
+# manager that does not enforce size hints (icewm): each window holds its size (keeps_size) and
+# its board is drawn and takes moves at the scale. Destroying a window does what its close box
+# does (a name box answers empty); a protocol error provoked through the program's clipboard is
+# reported on one line and the game goes on; only the loss of the X server ends the program,
+# with one line and status 1.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
 HOSTILE=${3:-}
