@@ -31,7 +31,6 @@ stop_process() {
 session_stop() {
   local i
   for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do stop_process "${SESSION_PIDS[i]}"; done
-  SESSION_PIDS=()
   # TTT_ORCA_TRANSCRIPT=FILE keeps what Orca said, to read a passing walk too.
   [ -z "${TTT_ORCA_TRANSCRIPT:-}" ] || [ -z "$SPOKEN" ] || cp "$SPOKEN" "$TTT_ORCA_TRANSCRIPT"
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
@@ -95,9 +94,6 @@ orca_session() {
   start_speech
   start_orca
 }
-
-# start_program COMMAND...: runs the program under test in the session, stopped at the end.
-start_program() { start_in_session program "$@"; PROGRAM_PID=$!; }
 
 # say_key KEY...: presses keys as the player does, on whatever window has the focus.
 say_key() { xdotool key --delay 60 "$@" || orca_fail "cannot press $*"; }
