@@ -81,13 +81,6 @@ wait_gone "Bob WON !"
 xdotool windowclose "$WINDOW" || fail "cannot destroy the game window"
 menu=$(wait_window "$MENU") || exit 1
 wait_gone "TWO PLAYER !"
-press "$menu" alt+o
-answer_input_box "Ann" >/dev/null || exit 1
-WINDOW=$(wait_window "SINGLE PLAYER !") FX=$(px 16) FY=$(px 24) || exit 1
-keeps_size "$WINDOW"
-click_cell 4
-wait_until 5 eval '[[ $(board) = ????X???? ]]' || fail "the board reads $(board) after a move in the centre"
-leave "$WINDOW" "SINGLE PLAYER !"
 xdotool windowclose "$menu" || fail "cannot destroy the menu"
 contact=$(wait_window "CONTACT !") || exit 1
 keeps_size "$contact" dialog
