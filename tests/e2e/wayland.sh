@@ -23,16 +23,6 @@ start_game() {
   env -u DISPLAY XDG_RUNTIME_DIR="$SESSION" WAYLAND_DISPLAY="$SOCKET" XDG_SESSION_TYPE=wayland \
     "$GAME" & GAME_PID=$!
 }
-# start_weston ARGUMENT...: Weston in a private runtime folder, with its debug interface.
-start_weston() {
-  SESSION=$(mktemp -d)  # mode 0700, as a runtime folder must be
-  XDG_RUNTIME_DIR=$SESSION weston --socket="$SOCKET" --use-pixman --debug "$@" \
-    >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
-  wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
-    fail "Weston did not start: $(cat "$SESSION/weston.log")"
-  in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
-  wait_until 30 test -s "$SESSION/proto.log" || fail "no protocol log"
-}
 scene() { in_session timeout 5 weston-debug scene-graph 2>/dev/null; }
 titles() { [ -z "$SESSION" ] || scene | sed -n "s/.*top-level window '\(.*\)' of .*/\1/p"; }
 # view TITLE: "PID SURFACE WIDTH HEIGHT OUTER_WIDTH OUTER_HEIGHT" of the window titled TITLE:
@@ -74,7 +64,14 @@ focus() {
 keys() { xdotool key --clearmodifiers "$@" || fail "cannot press $*"; }
 answer() { xdotool type --delay 20 "$1" && keys Return || fail "cannot type \"$1\""; }
 
-start_weston --backend=x11-backend.so --config="$(cd "$(dirname "$0")" && pwd)/weston.ini"
+# Weston in a private runtime folder (mode 0700, as one must be), with its debug interface.
+SESSION=$(mktemp -d)
+XDG_RUNTIME_DIR=$SESSION weston --socket="$SOCKET" --use-pixman --debug --backend=x11-backend.so \
+  --config="$(cd "$(dirname "$0")" && pwd)/weston.ini" >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
+wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
+  fail "Weston did not start: $(cat "$SESSION/weston.log")"
+in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
+wait_until 30 test -s "$SESSION/proto.log" || fail "no protocol log"
 # The keys go to the X window under the pointer: Weston's own.
 output=$(wait_until 30 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
 xdotool mousemove --window "$output" 1 1 || fail "cannot point at Weston"
