@@ -31,7 +31,6 @@ stop_process() {
 session_stop() {
   local i
   for ((i = ${#SESSION_PIDS[@]} - 1; i >= 0; i--)); do stop_process "${SESSION_PIDS[i]}"; done
-  SESSION_PIDS=()
   # TTT_ORCA_TRANSCRIPT=FILE keeps what Orca said, to read a passing walk too.
   [ -z "${TTT_ORCA_TRANSCRIPT:-}" ] || [ -z "$SPOKEN" ] || cp "$SPOKEN" "$TTT_ORCA_TRANSCRIPT"
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
@@ -40,11 +39,6 @@ session_stop() {
 # start_in_session NAME COMMAND...: COMMAND in the background, logging to NAME.log, stopped at
 # the end.
 start_in_session() { "${@:2}" >"$SESSION_DIR/$1.log" 2>&1 & SESSION_PIDS+=($!); }
-
-start_window_manager() {
-  start_in_session icewm icewm
-  wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
-}
 
 # The speech server's only voice is a module that appends each utterance to $SPOKEN.
 start_speech() {
@@ -95,18 +89,14 @@ orca_session() {
   done
   SESSION_DIR=$(mktemp -d -p "$ORCA_SESSION_HOME")
   trap session_stop EXIT
-  start_window_manager
+  start_in_session icewm icewm
+  wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || orca_fail "icewm did not start"
   start_speech
   start_orca
 }
 
-# start_program COMMAND...: runs the program under test in the session, stopped at the end.
-start_program() { start_in_session program "$@"; PROGRAM_PID=$!; }
-
 # say_key KEY...: presses keys as the player does, on whatever window has the focus.
 say_key() { xdotool key --delay 60 "$@" || orca_fail "cannot press $*"; }
-# type_text TEXT: types TEXT into the focused window, one letter at a time.
-type_text() { xdotool type --delay 80 "$1" || orca_fail "cannot type \"$1\""; }
 
 # spoken_after TEXT: whether a line after the last one heard holds TEXT; if so, it is heard.
 spoken_after() {

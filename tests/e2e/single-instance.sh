@@ -38,9 +38,3 @@ box=$(wait_window "$ASK") || exit 1
 "$HOSTILE" cover >/dev/null || fail "cannot cover the screen"
 second_start
 wait_until 5 on_top "$box" || fail "the name box was not brought to the front"
-press "$box" Escape
-box=$(wait_window "$ASK" "$box") || exit 1
-press "$box" Escape
-WINDOW=$(wait_window "TWO PLAYER !") || exit 1
-leave "$WINDOW" "TWO PLAYER !"
-quit

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The real program on Weston at scale 2, in a session of its own with no XWayland and no X
-# display to fall back on (XDG_SESSION_TYPE=wayland, as a desktop session starts it):
-#  1. headless, with no X server at all, the menu is a native window of 410 x 164 logical
-#     pixels drawn at scale 2: its surface says so and its buffers are twice its size;
-#  2. nested on the test's X server, whose keys its seat passes to the focused window, two
-#     players play by keys to the result box and leave through the contact box; status 0.
+# The real program on Weston at scale 2, nested on the test's X server for its seat, in a
+# session of its own with no XWayland and no X display to fall back on (XDG_SESSION_TYPE=wayland,
+# as a desktop session starts it): the menu is a native window of 410 x 164 logical pixels
+# drawn at scale 2 (its surface says so and its buffers are twice its size), and two players
+# play by keys, which the seat passes to the focused window, to the result box and leave
+# through the contact box; status 0.
 # Weston is read through weston-debug: its scene graph (each window's title, process, area)
 # and its protocol log (what each client asked, which surface has the keyboard).
 source "$(dirname "$0")/lib.sh"
@@ -14,16 +14,8 @@ command -v weston >/dev/null && command -v weston-debug >/dev/null || fail "west
 fail() { echo "e2e: FAILED: $*; Weston shows: $(titles | tr '\n' '|')" >&2; exit 1; }
 SOCKET=wayland-ttt
 
-# end_session: stops the program, the protocol log and Weston, and removes the session.
-end_session() {
-  local pid
-  for pid in "$GAME_PID" "$PROTO_PID" "$WESTON_PID"; do
-    [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null
-  done
-  [ -z "$SESSION" ] || rm -rf "$SESSION"
-  GAME_PID="" PROTO_PID="" WESTON_PID="" SESSION=""
-}
-trap end_session EXIT
+# On exit the program, the protocol log and Weston are stopped and the session removed.
+trap 'kill $GAME_PID $PROTO_PID $WESTON_PID 2>/dev/null; wait; [ -z "$SESSION" ] || rm -rf "$SESSION"' EXIT
 # in_session COMMAND...: runs a Wayland client of the session, with no X display.
 in_session() { env -u DISPLAY XDG_RUNTIME_DIR="$SESSION" WAYLAND_DISPLAY="$SOCKET" XDG_SESSION_TYPE=wayland "$@"; }
 # The program itself, not a shell around it, is $GAME_PID.
@@ -31,27 +23,17 @@ start_game() {
   env -u DISPLAY XDG_RUNTIME_DIR="$SESSION" WAYLAND_DISPLAY="$SOCKET" XDG_SESSION_TYPE=wayland \
     "$GAME" & GAME_PID=$!
 }
-# start_weston ARGUMENT...: Weston in a private runtime folder, with its debug interface.
-start_weston() {
-  SESSION=$(mktemp -d)  # mode 0700, as a runtime folder must be
-  XDG_RUNTIME_DIR=$SESSION weston --socket="$SOCKET" --use-pixman --debug "$@" \
-    >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
-  wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
-    fail "Weston did not start: $(cat "$SESSION/weston.log")"
-  in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
-  wait_until 30 test -s "$SESSION/proto.log" || fail "no protocol log"
-}
 scene() { in_session timeout 5 weston-debug scene-graph 2>/dev/null; }
 titles() { [ -z "$SESSION" ] || scene | sed -n "s/.*top-level window '\(.*\)' of .*/\1/p"; }
-# view TITLE [NOT_SURFACE]: "PID SURFACE WIDTH HEIGHT OUTER_WIDTH OUTER_HEIGHT" of the window
-# titled TITLE, other than NOT_SURFACE: the size of its opaque area, which leaves out the
-# title bar the program draws itself, and of the whole surface.
+# view TITLE: "PID SURFACE WIDTH HEIGHT OUTER_WIDTH OUTER_HEIGHT" of the window titled TITLE:
+# the size of its opaque area, which leaves out the title bar the program draws itself, and of
+# the whole surface.
 view() {
-  scene | awk -v title="$1" -v not="${2:-}" -v q="'" '
+  scene | awk -v title="$1" -v q="'" '
     index($0, "top-level window " q title q " of ") {
       match($0, /PID [0-9]+/); pid = substr($0, RSTART + 4, RLENGTH - 4)
       match($0, /surface ID [0-9]+/); surface = substr($0, RSTART + 11, RLENGTH - 11)
-      wanted = surface != not; next }
+      wanted = 1; next }
     wanted && /position: / { gsub(/[^0-9 ]/, " "); split($0, outer) }
     wanted && /\[(fully |not )?opaque/ {
       width = 0; height = 0
@@ -66,72 +48,62 @@ wait_view() { wait_until 30 view "$@" >/dev/null && view "$@" || fail "no window
 gone() { ! view "$1" >/dev/null; }
 wait_gone() { wait_until 30 gone "$1" || fail "\"$1\" is still on screen"; }
 
-# The keyboard is the surface of the last wl_keyboard.enter that Weston sent.
-focused_surface() { sed -n 's/.*wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@\([0-9]*\),.*/\1/p' "$SESSION/proto.log" | tail -1; }
-has_focus() { [ "$(focused_surface)" = "$1" ]; }
-# focus TITLE [NOT_SURFACE]: waits until the window has the keyboard; prints its surface.
+# The surface of the last wl_keyboard.enter that Weston sent, in the log read.
+focused_surface() { sed -n 's/.*wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@\([0-9]*\),.*/\1/p' | tail -1; }
+# focus TITLE [NTH]: waits until the NTH window so titled (the first unless told) has the
+# keyboard: the last entry since the window was titled is on its surface. A client reuses the
+# numbers of surfaces it has destroyed, so the second name box may bear the first one's.
 focus() {
-  local surface
-  surface=$(wait_view "$@") || exit 1
-  surface=$(echo "$surface" | cut -d' ' -f2)
-  wait_until 30 has_focus "$surface" || fail "\"$1\" did not get the keyboard"
-  echo "$surface"
-}
-# focus_again TITLE: the second window of that title has the keyboard. A client reuses the
-# numbers of surfaces it has destroyed, so the second name box may bear the first one's: it is
-# told apart by the log, as the window titled second and a keyboard entry after that.
-focus_again() {
-  local titled="client $client rq xdg_toplevel@[0-9]*\.set_title(\"$1\")" from surface
-  wait_until 30 eval '[ "$(grep -c "$titled" "$SESSION/proto.log")" -ge 2 ]' || fail "no second \"$1\""
-  from=$(grep -n "$titled" "$SESSION/proto.log" | sed -n 2p | cut -d: -f1)
-  surface=$(wait_view "$1" | cut -d' ' -f2) || exit 1
-  wait_until 30 eval 'tail -n +"$from" "$SESSION/proto.log" |
-    grep -q "wl_keyboard@[0-9]*\.enter([0-9]*, wl_surface@$surface,"' ||
-    fail "the second \"$1\" did not get the keyboard"
+  local titled="xdg_toplevel@[0-9]*\.set_title(\"$1\")" nth=${2:-1} from surface
+  wait_until 30 eval '[ "$(grep -c "$titled" "$SESSION/proto.log")" -ge "$nth" ]' || fail "no window \"$1\""
+  from=$(grep -n "$titled" "$SESSION/proto.log" | sed -n "${nth}p" | cut -d: -f1)
+  surface=$(wait_view "$1") && surface=$(echo "$surface" | cut -d' ' -f2) || exit 1
+  wait_until 30 eval '[ "$(tail -n +"$from" "$SESSION/proto.log" | focused_surface)" = "$surface" ]' ||
+    fail "\"$1\" did not get the keyboard"
 }
 keys() { xdotool key --clearmodifiers "$@" || fail "cannot press $*"; }
 answer() { xdotool type --delay 20 "$1" && keys Return || fail "cannot type \"$1\""; }
 
-# 1. No X server: the menu's size and scale.
-start_weston --backend=headless-backend.so --width=1280 --height=800 --scale=2 --no-config
-start_game
-read -r pid surface width height outer_width outer_height < <(wait_view "$MENU") || exit 1
-[ "$pid" = "$GAME_PID" ] || fail "the menu is shown by process $pid, not by the program"
-[ "$width x $height" = "410 x 164" ] || fail "the menu is $width x $height logical pixels, not 410 x 164"
-# asked CLIENT REQUEST: whether the client asked that of Weston.
-asked() { grep -qF "client $1 rq $2" "$SESSION/proto.log"; }
-client=$(grep -F ".set_title(\"$MENU\")" "$SESSION/proto.log" | awk '{ print $4; exit }')
-asked "$client" "wl_surface@$surface.set_buffer_scale(2)" || fail "the menu is not drawn at scale 2"
-buffer=$(grep -F "client $client rq wl_shm_pool@" "$SESSION/proto.log" | grep -o 'create_buffer([^)]*)' | tail -1)
-[[ $buffer = *", $((2 * outer_width)), $((2 * outer_height)), "* ]] ||
-  fail "the menu's buffer is not twice its $outer_width x $outer_height: $buffer"
-end_session
-
-# 2. With a seat: a two-player game by keys, to the result box and out.
-start_weston --backend=x11-backend.so --config="$(cd "$(dirname "$0")" && pwd)/weston.ini"
+# Weston in a private runtime folder (mode 0700, as one must be), with its debug interface.
+SESSION=$(mktemp -d)
+XDG_RUNTIME_DIR=$SESSION weston --socket="$SOCKET" --use-pixman --debug --backend=x11-backend.so \
+  --config="$(cd "$(dirname "$0")" && pwd)/weston.ini" >"$SESSION/weston.log" 2>&1 & WESTON_PID=$!
+wait_until 20 eval '[ -S "$SESSION/$SOCKET" ] || ! kill -0 "$WESTON_PID"' && [ -S "$SESSION/$SOCKET" ] ||
+  fail "Weston did not start: $(cat "$SESSION/weston.log")"
+in_session timeout 300 weston-debug proto >"$SESSION/proto.log" 2>&1 & PROTO_PID=$!
+wait_until 30 test -s "$SESSION/proto.log" || fail "no protocol log"
 # The keys go to the X window under the pointer: Weston's own.
 output=$(wait_until 30 xdotool search --name '^Weston Compositor' | head -1) || fail "no Weston window"
 xdotool mousemove --window "$output" 1 1 || fail "cannot point at Weston"
 start_game
-focus "$MENU" >/dev/null || exit 1
+read -r pid surface width height outer_width outer_height < <(wait_view "$MENU") || exit 1
+[ "$pid" = "$GAME_PID" ] || fail "the menu is shown by process $pid, not by the program"
+[ "$width x $height" = "410 x 164" ] || fail "the menu is $width x $height logical pixels, not 410 x 164"
+client=$(grep -F ".set_title(\"$MENU\")" "$SESSION/proto.log" | awk '{ print $4; exit }')
+grep -qF "client $client rq wl_surface@$surface.set_buffer_scale(2)" "$SESSION/proto.log" ||
+  fail "the menu is not drawn at scale 2"
+buffer=$(grep -F "client $client rq wl_shm_pool@" "$SESSION/proto.log" | grep -o 'create_buffer([^)]*)' | tail -1)
+[[ $buffer = *", $((2 * outer_width)), $((2 * outer_height)), "* ]] ||
+  fail "the menu's buffer is not twice its $outer_width x $outer_height: $buffer"
+
+# A two-player game by keys, to the result box and out.
+focus "$MENU"
 keys alt+t
-focus "$ASK" >/dev/null || exit 1
-client=$(grep -F ".set_title(\"$ASK\")" "$SESSION/proto.log" | awk '{ print $4; exit }')
+focus "$ASK"
 answer Ann
-focus_again "$ASK"
+focus "$ASK" 2
 answer Bob
-focus "TWO PLAYER !" >/dev/null || exit 1
-gone "$MENU" || fail "the menu stays on screen beside the game"
+focus "TWO PLAYER !"
 # The digit row in reading order: X takes the top row, O two cells of the middle one.
 keys 1 4 2 5 3
-focus "Ann WON !" >/dev/null || exit 1
+focus "Ann WON !"
 keys Return
 wait_gone "Ann WON !"
-focus "TWO PLAYER !" >/dev/null || exit 1
+focus "TWO PLAYER !"
 keys alt+e
-focus "$MENU" >/dev/null || exit 1
+focus "$MENU"
 keys alt+e
-focus "CONTACT !" >/dev/null || exit 1
+focus "CONTACT !"
 keys Return
 wait_until 30 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
   fail "the program did not end with 0"
