@@ -65,7 +65,7 @@ class SinglePlayer : public ::testing::Test, public Navigator {
   void showTwoPlayer() override {}
   void showSinglePlayer() override {}
 
-  void open(std::optional<std::string> name = "ALICE") {
+  void open(std::string name = "ALICE") {
     fakes.inputBox.answer(std::move(name));
     form.show();
   }
@@ -142,7 +142,7 @@ TEST_F(SinglePlayer, AWholeGameCountsTheMovesAndPicksTheReplyByTheCounter) {
 }
 
 TEST_F(SinglePlayer, ResultsAreCountedOnceAfterTheBoxClosesAndEveryWayOutLeadsToTheMenu) {
-  open(std::nullopt);
+  open("");
   std::vector<std::string> whileOpen;
   fakes.messageBox.whileOpen = [&](const ShownMessage&) { whileOpen.push_back(state()); };
   for (int game = 0; game < 2; ++game) {
