@@ -20,18 +20,14 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Label1, a hidden Line9, and the cells S(0) and S(1); Timer1 and Timer2 running, Timer3 not.
-FormLayout probeLayout(const std::string& name = "Probe") {
+FormLayout probeLayout(const std::string& formName = "Probe") {
   FormLayout layout;
-  layout.name = name;
-  layout.controls.resize(4);
-  layout.controls[0].name = "Label1";
-  layout.controls[1].name = "Line9";
+  layout.name = formName;
+  for (const char* name : {"Label1", "Line9", "S", "S"}) layout.controls.emplace_back().name = name;
   layout.controls[1].visible = false;
-  for (std::int16_t i = 0; i < 2; ++i) {
-    layout.controls[2 + i].name = "S";
-    layout.controls[2 + i].index = i;
-  }
+  layout.controls[2].index = 0;
   layout.controls[2].caption = "?";
+  layout.controls[3].index = 1;
   layout.timers = {{"Timer1", 1}, {"Timer2", 1}, {"Timer3", 0}};
   return layout;
 }
