@@ -34,9 +34,8 @@ TEST(LineTest, DecidesEachBoardFromTheFlagsAsTheyStand) {
   };
   for (const auto& [board, before, after, strikeLines] : cases) {
     Cells cells;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (board[i] != '.') cells[i] = std::string(1, board[i]);
-    }
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      if (board[i] != '.') cells[i] = board[i];
     const LineTestResult result = runLineTest(cells, before);
     SCOPED_TRACE(board);
     EXPECT_EQ(result.flags, after);

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,21 +10,21 @@
 
 namespace ttt::test {
 
-// Answers input boxes from a script; an exhausted script, or std::nullopt, cancels the box.
+// Answers input boxes from a script; an exhausted script cancels the box, which answers "".
 class FakeInputBox : public InputBox {
  public:
-  void answer(std::optional<std::string> text) { answers_.push_back(std::move(text)); }
+  void answer(std::string text) { answers_.push_back(std::move(text)); }
   std::string ask(const std::string& prompt) override {
     prompts.push_back(prompt);
     if (answers_.empty()) return "";
-    const std::optional<std::string> answer = std::move(answers_.front());
+    const std::string answer = std::move(answers_.front());
     answers_.pop_front();
-    return answer.value_or("");
+    return answer;
   }
   std::vector<std::string> prompts;
 
  private:
-  std::deque<std::optional<std::string>> answers_;
+  std::deque<std::string> answers_;
 };
 
 struct ShownMessage {
@@ -55,7 +54,9 @@ class FakeLauncher : public Launcher {
 // Returns scripted values, then falls back to a seeded generator; counts re-seeds and draws.
 class ScriptedRandom : public RandomSource {
  public:
-  void script(std::vector<float> values) { values_.insert(values_.end(), values.begin(), values.end()); }
+  void script(std::vector<float> values) {
+    values_.insert(values_.end(), values.begin(), values.end());
+  }
   void reseedFromClock() override { ++reseeds; }
   float next() override {
     ++draws;

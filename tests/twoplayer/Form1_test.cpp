@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ class TwoPlayerTest : public ::testing::Test, public Navigator {
   void showTwoPlayer() override {}
   void showSinglePlayer() override {}
 
-  void open(std::optional<std::string> nameA = "ANN", std::optional<std::string> nameB = "BOB") {
+  void open(std::string nameA = "ANN", std::string nameB = "BOB") {
     fakes.inputBox.answer(std::move(nameA));
     fakes.inputBox.answer(std::move(nameB));
     form.show();
@@ -111,7 +110,7 @@ TEST_F(TwoPlayerTest, ACellKeyGoesOnlyWhereAClickWouldReachNewGameGivesOTheMoveA
 // Each opening asks both names afresh and forgets the last game, whose flag outlives the window.
 TEST_F(TwoPlayerTest, OnlyAnEmptyNameGetsTheDefaultEveryNameIsShownAsEnteredAndExitShowsTheMenu) {
   const std::string odd = "Tom & Jerry @home " + std::string(5000, 'Z');
-  const std::vector<std::optional<std::string>> answers = {std::nullopt, "", "   ", odd};
+  const Texts answers = {"", "", "   ", odd};
   const Texts labels = {"PLAYER A", "PLAYER B", "   ", odd};
   for (std::size_t i = 0; i < answers.size(); i += 2) {
     open(answers[i], answers[i + 1]);
