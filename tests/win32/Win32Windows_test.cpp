@@ -1,18 +1,9 @@
 // The Win32 backend on real windows, under Wine on a private X server: borders, owners, focus,
-// fonts, keys, clicks and drawing, and the tick timer.
+// fonts and the dialog keys.
 #include "GameWindowsFixture.h"
-
-#include <utility>
 
 namespace ttt::test {
 namespace {
-
-COLORREF pixelAt(HWND window, int x, int y) {
-  HDC dc = GetDC(window);
-  const COLORREF colour = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return colour;
-}
 
 using Win32WindowsTest = GameWindowsTest;
 
@@ -44,32 +35,6 @@ TEST_F(Win32WindowsTest, WindowsHaveFixedBordersOwnersFocusFontAndTheDialogKeys)
   EXPECT_NE(window(L"TWO PLAYER !"), nullptr);
   post(WM_SYSCHAR, 'e', 0x20000000);
   EXPECT_TRUE(pumpUntil([this] { return !window(L"TWO PLAYER !") && window(kMenuTitle); }));
-}
-
-TEST_F(Win32WindowsTest, CellsTakeClicksOnTheirLabelsAndTheStrikeIsDrawnOverTheUngreyedGrid) {
-  const HWND frame = frameOf(openTwoPlayer());
-  ASSERT_NE(frame, nullptr);
-  ASSERT_TRUE(pumpUntil([this] { return windows.sleeping(); })) << "the idle window keeps ticking";
-  // S(0) has the inactive border's colour, S(1) the window's button face.
-  EXPECT_EQ(pixelAt(frame, 48 + 30, 32 + 30), GetSysColor(COLOR_INACTIVEBORDER));
-  EXPECT_EQ(pixelAt(frame, 104 + 30, 32 + 30), GetSysColor(COLOR_BTNFACE));
-  const COLORREF border = pixelAt(frame, 0, 0);
-
-  Form& form = app.twoPlayer();
-  click(frame, 36, 48);  // inside the top left square, outside its label
-  for (int cell = 0; cell < 9; ++cell) EXPECT_EQ(form.controlArray("S", 9)[cell].caption(), "");
-  // X on 3, 4 and 5 (the middle row), O on 0 and 1.
-  for (const auto& [x, y] : {std::pair{64, 96}, {64, 48}, {120, 96}, {120, 48}, {184, 96}}) {
-    click(frame, x, y);
-  }
-  ASSERT_TRUE(pumpUntil(
-      [&] { return form.control("Line10").visible() && !fakes.messageBox.shown.empty(); }));
-  EXPECT_FALSE(IsWindowEnabled(frame));
-  // The strike line is drawn over the grid line it crosses, and the locked frame is not greyed.
-  EXPECT_TRUE(pumpUntil([&] { return pixelAt(frame, 88, 96) == RGB(255, 255, 0); }));
-  EXPECT_EQ(pixelAt(frame, 60, 96), RGB(255, 255, 0));
-  EXPECT_EQ(pixelAt(frame, 0, 0), border);
-  EXPECT_TRUE(pumpUntil([this] { return windows.sleeping(); }));
 }
 
 }  // namespace
