@@ -1,6 +1,6 @@
-// What a screen reader finds in the windows, in-process under Wine: the accessible objects
-// that the windows answer, their roles, names, states and places, and their events; and on the
-// same game what the eye sees of the board.
+// The program's windows in-process under Wine on a private X server: their borders, owners,
+// focus, fonts and dialog keys; what the board shows of a game; and what a screen reader finds
+// in them, the accessible objects' roles, names, states and places, and their events.
 #include "GameWindowsFixture.h"
 
 #include "win32/accessibility/AccessibleObject.h"
@@ -137,7 +137,8 @@ COLORREF pixelAt(HWND window, int x, int y) {
   return colour;
 }
 
-class AccessibilityTest : public GameWindowsTest {
+// The windows with a screen reader's ear on their events.
+class WindowsTest : public GameWindowsTest {
  protected:
   static void SetUpTestSuite() {
     GameWindowsTest::SetUpTestSuite();
@@ -153,9 +154,44 @@ class AccessibilityTest : public GameWindowsTest {
   HWINEVENTHOOK hook_ = nullptr;
 };
 
+TEST_F(WindowsTest, HaveFixedBordersOwnersFocusFontTheDialogKeysAndTellAScoreUnderItsHeading) {
+  app.start();
+  ASSERT_TRUE(pumpUntil([this] { return window(kMenuTitle) != nullptr; }));
+  const HWND menu = window(kMenuTitle);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(menu, GWL_STYLE));
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+            DWORD{WS_SYSMENU});
+  EXPECT_NE(GetWindow(menu, GW_OWNER), nullptr) << "the menu has a taskbar button";
+  post(WM_SYSCHAR, 'o', 0x20000000);  // Alt+O
+  ASSERT_TRUE(pumpUntil([this] { return window(L"SINGLE PLAYER !") != nullptr; }));
+  EXPECT_EQ(GetWindow(window(L"SINGLE PLAYER !"), GW_OWNER), nullptr);
+  EXPECT_EQ(textOf(GetFocus()), L"&EXIT");  // the lowest tab index
+  // A score count, on the window itself rather than in the board's frame, is told under its
+  // heading.
+  app.singlePlayer().control("Label10(1)").setCaption("1");
+  settle();
+  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), Names{L"1"});
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert LOSS 1"});
+
+  app.singlePlayer().control("Command2").click();
+  openTwoPlayer();
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetFocus(), WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -13);  // 9.75 points at 96 DPI
+  EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
+  post(WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(textOf(GetFocus()), L"&EXIT");
+  post(WM_CHAR, 'e');  // the bare letter is not Alt+E
+  EXPECT_NE(window(L"TWO PLAYER !"), nullptr);
+  post(WM_SYSCHAR, 'e', 0x20000000);
+  EXPECT_TRUE(pumpUntil([this] { return !window(L"TWO PLAYER !") && window(kMenuTitle); }));
+}
+
 // What a reader finds, hears and does in the two-player window, until the window is gone and
 // with it the objects that the reader holds; and what the board shows of the game.
-TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsAndBoardFollowTheGameUntilTheWindowIsGone) {
+TEST_F(WindowsTest, TheTwoPlayerWindowsObjectsAndBoardFollowTheGameUntilTheWindowIsGone) {
   const HWND two = openTwoPlayer();
   const HWND frame = frameOf(two);
   ASSERT_TRUE(pumpUntil([this] { return windows.sleeping(); })) << "the idle window keeps ticking";
@@ -256,18 +292,8 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsAndBoardFollowTheGameUntilTh
   EXPECT_EQ(centre->accDoDefaultAction(self()), RPC_E_DISCONNECTED);
 }
 
-// A score count, on the window itself rather than in the board's frame, is told under its
-// heading.
-TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsAScoreUnderItsHeading) {
-  openGame("Command1", L"SINGLE PLAYER !");
-  app.singlePlayer().control("Label10(1)").setCaption("1");
-  settle();
-  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), Names{L"1"});
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert LOSS 1"});
-}
-
 // The boxes are the system's own dialogs, under their owner, whose objects a reader reads whole.
-TEST_F(AccessibilityTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects) {
+TEST_F(WindowsTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects) {
   const HWND two = openTwoPlayer();
   Names read;
   whenDialogOpens([&](HWND box) {
