@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -100,32 +101,26 @@ Names describeControls(HWND dialog) {
 
 // The alerts (with their roles) or name changes (by the name alone) that screen readers hear,
 // read after the fact as a reader out of process reads them.
-struct Heard {
-  DWORD event;
-  HWND window;
-  LONG object;
-  LONG child;
-};
-std::vector<Heard> heard;
+std::vector<std::tuple<DWORD, HWND, LONG, LONG>> heard;  // event, window, object, child
 void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                           DWORD) {
   if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT)
-    heard.push_back({event, window, object, child});
+    heard.emplace_back(event, window, object, child);
 }
 Names readHeard(DWORD kind) {
   Names read;
-  for (const Heard& event : heard) {
-    if (event.event != kind) continue;
-    IAccessible* object = nullptr;
-    VARIANT child;
-    VariantInit(&child);
-    if (AccessibleObjectFromEvent(event.window, static_cast<DWORD>(event.object),
-                                  static_cast<DWORD>(event.child), &object, &child) != S_OK) {
+  for (const auto& [event, window, object, child] : heard) {
+    if (event != kind) continue;
+    IAccessible* found = nullptr;
+    VARIANT id;
+    VariantInit(&id);
+    if (AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                  &found, &id) != S_OK) {
       read.push_back(L"(no object)");
       continue;
     }
-    read.push_back(kind == EVENT_SYSTEM_ALERT ? describe(object, child) : nameOf(object, child));
-    object->Release();
+    read.push_back(kind == EVENT_SYSTEM_ALERT ? describe(found, id) : nameOf(found, id));
+    found->Release();
   }
   return read;
 }
