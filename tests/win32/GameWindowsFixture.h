@@ -14,8 +14,8 @@
 #include "shell/Application.h"
 #include "shell/Form3.h"
 #include "singleplayer/Form2.h"
-#include "twoplayer/Form1.h"
 #include "support/Fakes.h"
+#include "twoplayer/Form1.h"
 #include "win32/windows/Win32Windows.h"
 #include "win32/windows/WindowView.h"
 
@@ -50,22 +50,23 @@ class GameWindowsTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { WindowView::registerClasses(GetModuleHandleW(nullptr)); }
 
-  // Delivers messages as the program's loop does until `done` holds or time is up.
+  // Delivers what is queued, as the program's loop does, until `done` holds or time is up.
   bool pumpUntil(const std::function<bool()>& done, double seconds = 5) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-      MSG message;
+    MSG message;
+    for (;;) {
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) windows.dispatch(message);
+      if (done() || std::chrono::steady_clock::now() >= deadline) return done();
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    return done();
   }
   // Delivers what is queued, and what that leads to, until the windows sleep.
-  void settle() { pumpUntil([this] { return windows.sleeping(); }); }
+  void settle() {
+    pumpUntil([this] { return windows.sleeping(); });
+  }
   // A message to the focused window (a key as the keyboard sends it), then what follows.
   void post(UINT message, WPARAM code, LPARAM flags = 1) {
     PostMessageW(GetFocus(), message, code, flags);
-    pumpUntil([] { return false; }, 0.1);
     settle();
   }
   void pressKey(WPARAM key) {
@@ -76,12 +77,11 @@ class GameWindowsTest : public testing::Test {
   void click(HWND window, int x, int y) {
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    pumpUntil([] { return false; }, 0.1);
     settle();
   }
   HWND window(const wchar_t* title) { return FindWindowW(nullptr, title); }
   // The board's frame: the child window under the two-player window's top left cell.
-  static HWND frameOf(HWND window) { return ChildWindowFromPointEx(window, {80, 70}, CWP_SKIPINVISIBLE); }
+  static HWND frameOf(HWND two) { return ChildWindowFromPointEx(two, {80, 70}, CWP_SKIPINVISIBLE); }
   HWND openGame(const char* button, const wchar_t* title) {
     app.start();
     pumpUntil([this] { return window(kMenuTitle) != nullptr; });

@@ -1,5 +1,6 @@
-// What a screen reader finds in the windows, in-process under Wine: the accessible objects
-// that the windows answer, their roles, names, states and places, and their events.
+// The program's windows in-process under Wine on a private X server: their borders, owners,
+// focus, fonts and dialog keys; what the board shows of a game; and what a screen reader finds
+// in them, the accessible objects' roles, names, states and places, and their events.
 #include "GameWindowsFixture.h"
 
 #include "win32/accessibility/AccessibleObject.h"
@@ -8,9 +9,9 @@
 
 #include <oleacc.h>
 
-#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,21 +34,16 @@ std::wstring nameOf(IAccessible* object, VARIANT child = self()) {
   return text;
 }
 
-// "role name", with "(unavailable)" where the state says so.
+// "role name", the role in the system's words, with "(unavailable)" where the state says so.
 std::wstring describe(IAccessible* object, VARIANT child = self()) {
-  static const std::map<LONG, std::wstring> roles{
-      {ROLE_SYSTEM_CLIENT, L"client"},     {ROLE_SYSTEM_ALERT, L"alert"},
-      {ROLE_SYSTEM_GROUPING, L"grouping"}, {ROLE_SYSTEM_STATICTEXT, L"text"},
-      {ROLE_SYSTEM_TEXT, L"edit"},         {ROLE_SYSTEM_LINK, L"link"},
-      {ROLE_SYSTEM_CELL, L"cell"},         {ROLE_SYSTEM_PUSHBUTTON, L"button"}};
   VARIANT role, state;
   VariantInit(&role);
   VariantInit(&state);
   object->get_accRole(child, &role);
   object->get_accState(child, &state);
-  const auto known = roles.find(role.vt == VT_I4 ? role.lVal : -1);
-  std::wstring text =
-      (known != roles.end() ? known->second : L"role ?") + L" " + nameOf(object, child);
+  wchar_t roleText[40] = L"role ?";
+  if (role.vt == VT_I4) GetRoleTextW(static_cast<DWORD>(role.lVal), roleText, 40);
+  std::wstring text = std::wstring(roleText) + L" " + nameOf(object, child);
   if (state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_UNAVAILABLE) != 0) text += L" (unavailable)";
   return text;
 }
@@ -105,37 +101,39 @@ Names describeControls(HWND dialog) {
 
 // The alerts (with their roles) or name changes (by the name alone) that screen readers hear,
 // read after the fact as a reader out of process reads them.
-struct Heard {
-  DWORD event;
-  HWND window;
-  LONG object;
-  LONG child;
-};
-std::vector<Heard> heard;
+std::vector<std::tuple<DWORD, HWND, LONG, LONG>> heard;  // event, window, object, child
 void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                           DWORD) {
   if (event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT)
-    heard.push_back({event, window, object, child});
+    heard.emplace_back(event, window, object, child);
 }
 Names readHeard(DWORD kind) {
   Names read;
-  for (const Heard& event : heard) {
-    if (event.event != kind) continue;
-    IAccessible* object = nullptr;
-    VARIANT child;
-    VariantInit(&child);
-    if (AccessibleObjectFromEvent(event.window, static_cast<DWORD>(event.object),
-                                  static_cast<DWORD>(event.child), &object, &child) != S_OK) {
+  for (const auto& [event, window, object, child] : heard) {
+    if (event != kind) continue;
+    IAccessible* found = nullptr;
+    VARIANT id;
+    VariantInit(&id);
+    if (AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                  &found, &id) != S_OK) {
       read.push_back(L"(no object)");
       continue;
     }
-    read.push_back(kind == EVENT_SYSTEM_ALERT ? describe(object, child) : nameOf(object, child));
-    object->Release();
+    read.push_back(kind == EVENT_SYSTEM_ALERT ? describe(found, id) : nameOf(found, id));
+    found->Release();
   }
   return read;
 }
 
-class AccessibilityTest : public GameWindowsTest {
+COLORREF pixelAt(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  const COLORREF colour = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+// The windows with a screen reader's ear on their events.
+class WindowsTest : public GameWindowsTest {
  protected:
   static void SetUpTestSuite() {
     GameWindowsTest::SetUpTestSuite();
@@ -151,28 +149,67 @@ class AccessibilityTest : public GameWindowsTest {
   HWINEVENTHOOK hook_ = nullptr;
 };
 
+TEST_F(WindowsTest, HaveFixedBordersOwnersFocusFontTheDialogKeysAndTellAScoreUnderItsHeading) {
+  app.start();
+  ASSERT_TRUE(pumpUntil([this] { return window(kMenuTitle) != nullptr; }));
+  const HWND menu = window(kMenuTitle);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(menu, GWL_STYLE));
+  EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+            DWORD{WS_SYSMENU});
+  EXPECT_NE(GetWindow(menu, GW_OWNER), nullptr) << "the menu has a taskbar button";
+  post(WM_SYSCHAR, 'o', 0x20000000);  // Alt+O
+  ASSERT_TRUE(pumpUntil([this] { return window(L"SINGLE PLAYER !") != nullptr; }));
+  EXPECT_EQ(GetWindow(window(L"SINGLE PLAYER !"), GW_OWNER), nullptr);
+  EXPECT_EQ(textOf(GetFocus()), L"&EXIT");  // the lowest tab index
+  // A score count, on the window itself rather than in the board's frame, is told under its
+  // heading.
+  app.singlePlayer().control("Label10(1)").setCaption("1");
+  settle();
+  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), Names{L"1"});
+  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert LOSS 1"});
+
+  app.singlePlayer().control("Command2").click();
+  openTwoPlayer();
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(GetFocus(), WM_GETFONT, 0, 0)), sizeof font,
+             &font);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_EQ(font.lfHeight, -13);  // 9.75 points at 96 DPI
+  EXPECT_STREQ(font.lfFaceName, L"Microsoft Sans Serif");
+  post(WM_KEYDOWN, VK_TAB);
+  EXPECT_EQ(textOf(GetFocus()), L"&EXIT");
+  post(WM_CHAR, 'e');  // the bare letter is not Alt+E
+  EXPECT_NE(window(L"TWO PLAYER !"), nullptr);
+  post(WM_SYSCHAR, 'e', 0x20000000);
+  EXPECT_TRUE(pumpUntil([this] { return !window(L"TWO PLAYER !") && window(kMenuTitle); }));
+}
+
 // What a reader finds, hears and does in the two-player window, until the window is gone and
-// with it the objects that the reader holds.
-TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsFollowTheGameUntilTheWindowIsGone) {
+// with it the objects that the reader holds; and what the board shows of the game.
+TEST_F(WindowsTest, TheTwoPlayerWindowsObjectsAndBoardFollowTheGameUntilTheWindowIsGone) {
   const HWND two = openTwoPlayer();
   const HWND frame = frameOf(two);
+  ASSERT_TRUE(pumpUntil([this] { return windows.sleeping(); })) << "the idle window keeps ticking";
+  // S(0) has the inactive border's colour, S(1) the window's button face.
+  EXPECT_EQ(pixelAt(frame, 48 + 30, 32 + 30), GetSysColor(COLOR_INACTIVEBORDER));
+  EXPECT_EQ(pixelAt(frame, 104 + 30, 32 + 30), GetSysColor(COLOR_BTNFACE));
+  const COLORREF border = pixelAt(frame, 0, 0);
   const Accessible client = clientOf(two);
   ASSERT_TRUE(client);
   EXPECT_EQ(describe(client.get()), L"client TWO PLAYER !");
-  // The buttons keep the platform's own objects, which Wine's call clients.
-  const std::wstring newGame = L"client NEW GAME";
-  // What a reader asks a window that opens: its focus, the first button. (Wine 8 tells no
-  // event of a first focus.)
+  // What a reader asks a window that opens: its focus, the first button, which keeps the
+  // platform's own object (Wine's calls it a client). Wine 8 tells no event of a first focus.
   VARIANT focus;
   VariantInit(&focus);
   ASSERT_EQ(client->get_accFocus(&focus), S_OK);
   const Accessible held = objectIn(focus);
   ASSERT_TRUE(held);
-  EXPECT_EQ(describe(held.get()), newGame);
+  EXPECT_EQ(describe(held.get()), L"client NEW GAME");
   EXPECT_EQ(describeChildren(client.get()),
-            (Names{L"text PLAYER A", L"text = \" X \"", L"text PLAYER B", L"text = \" O \"",
-                   L"grouping Board", newGame, L"client EXIT", L"text WEBSITE :",
-                   L"link www.orvane.example", L"text EMAIL ID :", L"link orvane@orvane.example"}));
+            (Names{L"static text PLAYER A", L"static text = \" X \"", L"static text PLAYER B",
+                   L"static text = \" O \"", L"grouping Board", L"client NEW GAME", L"client EXIT",
+                   L"static text WEBSITE :", L"link www.orvane.example", L"static text EMAIL ID :",
+                   L"link orvane@orvane.example"}));
   const Accessible board = childNamed(client.get(), L"Board");
   ASSERT_TRUE(board);
   const Names cells = describeChildren(board.get());
@@ -203,9 +240,9 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsFollowTheGameUntilTheWindowI
   ASSERT_EQ(centre->get_accDefaultAction(self(), &action), S_OK);
   EXPECT_EQ(std::wstring(action), L"Click");
   SysFreeString(action);
+  click(frame, 36, 48);  // inside the top left square, outside its label: no mark, unheard
   ASSERT_EQ(centre->accDoDefaultAction(self()), S_OK);
   EXPECT_EQ(nameOf(centre.get()), L"centre, X");
-  EXPECT_EQ(app.twoPlayer().control("summa").caption(), "O");
   // Each mark, placed by its action or by the mouse, is told by its place and alerted, the
   // focus staying where it was; the hidden side to move changes unheard.
   const HWND focused = GetFocus();
@@ -224,6 +261,12 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsFollowTheGameUntilTheWindowI
   EXPECT_EQ(describe(free.get()), L"cell bottom left, empty (unavailable)");
   free->accDoDefaultAction(self());
   EXPECT_EQ(nameOf(free.get()), L"bottom left, empty");
+  EXPECT_FALSE(IsWindowEnabled(frame));
+  // The strike line is drawn over the grid line it crosses, and the locked frame is not greyed.
+  EXPECT_TRUE(pumpUntil([&] { return pixelAt(frame, 88, 96) == RGB(255, 255, 0); }));
+  EXPECT_EQ(pixelAt(frame, 60, 96), RGB(255, 255, 0));
+  EXPECT_EQ(pixelAt(frame, 0, 0), border);
+  EXPECT_TRUE(pumpUntil([this] { return windows.sleeping(); }));
 
   const Accessible link = childNamed(client.get(), L"www.orvane.example");
   ASSERT_TRUE(link);
@@ -244,18 +287,8 @@ TEST_F(AccessibilityTest, TheTwoPlayerWindowsObjectsFollowTheGameUntilTheWindowI
   EXPECT_EQ(centre->accDoDefaultAction(self()), RPC_E_DISCONNECTED);
 }
 
-// A score count, on the window itself rather than in the board's frame, is told under its
-// heading.
-TEST_F(AccessibilityTest, TheSinglePlayerWindowTellsAScoreUnderItsHeading) {
-  openGame("Command1", L"SINGLE PLAYER !");
-  app.singlePlayer().control("Label10(1)").setCaption("1");
-  settle();
-  EXPECT_EQ(readHeard(EVENT_OBJECT_NAMECHANGE), Names{L"1"});
-  EXPECT_EQ(readHeard(EVENT_SYSTEM_ALERT), Names{L"alert LOSS 1"});
-}
-
 // The boxes are the system's own dialogs, under their owner, whose objects a reader reads whole.
-TEST_F(AccessibilityTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects) {
+TEST_F(WindowsTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects) {
   const HWND two = openTwoPlayer();
   Names read;
   whenDialogOpens([&](HWND box) {
@@ -279,7 +312,7 @@ TEST_F(AccessibilityTest, TheBoxesTextsAndTheNameFieldAreReadByTheSystemsObjects
   });
   EXPECT_EQ(Win32InputBox("Orvane'S Tic Tac Toe !", [two] { return two; }).ask(prompt), "An");
   const std::wstring named = toWide(prompt);
-  EXPECT_EQ(read, (Names{L"client " + named, L"edit " + named, L"client OK", L"client Cancel"}));
+  EXPECT_EQ(read, (Names{L"client " + named, L"text " + named, L"client OK", L"client Cancel"}));
 }
 
 }  // namespace
