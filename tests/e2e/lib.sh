@@ -83,6 +83,9 @@ quit() {
   wait_window "CONTACT !" >/dev/null || exit 1
   window_gone "$MENU" || fail "the menu is still on screen behind the contact box"
   dismiss "CONTACT !"
+  ended_with_0
+}
+ended_with_0() {
   wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" || fail "the program did not end with 0"
   GAME_PID=""
 }

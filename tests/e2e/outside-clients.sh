@@ -15,7 +15,6 @@ icewm >/dev/null 2>&1 & wm=$!
 wait_until 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "icewm did not start"
 # The program's own lines on standard error (a sanitizer build adds reports of its own).
 said() { grep "^$(basename "$GAME"): " "$errors"; }
-# Failures also show what the program said on standard error.
 fail() { echo "e2e: FAILED: $*; on screen: $(windows | tr '\n' '|'); the program said: $(cat "$errors")" >&2; exit 1; }
 
 size() { xdotool getwindowgeometry "$1" | awk '/Geometry:/ { print $2 }'; }
@@ -84,9 +83,7 @@ xdotool windowclose "$menu" || fail "cannot destroy the menu"
 contact=$(wait_window "CONTACT !") || exit 1
 keeps_size "$contact" dialog
 dismiss "CONTACT !"
-wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" ||
-  fail "the program did not end with 0"
-GAME_PID=""
+ended_with_0
 # Besides the one protocol error, the windows that were gone are reported once at most.
 [ "$(said | wc -l)" -le 2 ] || fail "more than two lines of errors"
 

@@ -10,7 +10,6 @@ other=""
 trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null; [ -z "$other" ] || kill "$other" 2>/dev/null' EXIT
 # on_top WINDOW: whether WINDOW is the topmost of the screen's windows (xwininfo lists the top first).
 on_top() { [ "$(xwininfo -root -children | awk '/^ +0x/ { print $1; exit }')" = "$(printf '0x%x' "$1")" ]; }
-# second_start: another start on the display; it must end with 0 and show nothing.
 second_start() {
   local before
   before=$(windows | wc -l)
