@@ -90,7 +90,7 @@ ended_with_0() {
   GAME_PID=""
 }
 setup() {
-  GAME=${1:-} PIXELS=${2:-} GAME_PID=""
+  GAME=${1:-} PIXELS=${2:-} HOSTILE=${3:-} GAME_PID=""
   [ -x "$GAME" ] && [ -x "$PIXELS" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME WINDOW_PIXELS, on a display"
   trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null' EXIT
 }

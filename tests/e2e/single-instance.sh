@@ -4,7 +4,6 @@
 # or the dialog open over it, to the front.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
-HOSTILE=${3:-}
 [ -x "$HOSTILE" ] || fail "usage: $0 GAME WINDOW_PIXELS HOSTILE_CLIENT"
 other=""
 trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null; [ -z "$other" ] || kill "$other" 2>/dev/null' EXIT

@@ -5,7 +5,6 @@ set -u
 ID=example.orvane.TicTacToe
 fail() { echo "install: FAILED: $*" >&2; exit 1; }
 
-# entry_value TREE KEY: the value of KEY in the installed desktop entry.
 entry_value() { sed -n "s/^$2=//p" "$1/share/applications/$ID.desktop"; }
 
 # check_tree TREE PREFIX PROGRAM: TREE is where the files of PREFIX were put (DESTDIR
