@@ -75,8 +75,7 @@ say_key KP_Enter
 expect_spoken "TWO PLAYER push button"
 expect_spoken "Alt+T"
 
-# Two players: both names, the window, five marks by the digit row, the board under review,
-# and the win.
+# Two players: five marks by the digit row, the board under review, and the win.
 say_key alt+t
 answer_name "ENTER ' PLAYER A ' NAME" Ann
 answer_name "ENTER ' PLAYER B ' NAME" Bob
