@@ -75,15 +75,17 @@ int fullscreen(Display* display, Window window) {
 
 }  // namespace
 
-// Each command flushes what it asks; the connection closes as the client ends.
 int main(int argc, char** argv) {
   const std::string command = argc >= 2 ? argv[1] : "";
   Display* display = XOpenDisplay(nullptr);
+  int status = -1;
   if (display != nullptr && argc == 3 && command == "bad-request")
-    return badRequest(display, std::strtoul(argv[2], nullptr, 0));
+    status = badRequest(display, std::strtoul(argv[2], nullptr, 0));
   if (display != nullptr && argc == 3 && command == "fullscreen")
-    return fullscreen(display, std::strtoul(argv[2], nullptr, 0));
-  if (display != nullptr && argc == 2 && command == "cover") return cover(display);
+    status = fullscreen(display, std::strtoul(argv[2], nullptr, 0));
+  if (display != nullptr && argc == 2 && command == "cover") status = cover(display);
+  if (display != nullptr) XCloseDisplay(display);
+  if (status >= 0) return status;
   std::fputs("usage: hostile-client bad-request WINDOW | cover | fullscreen WINDOW, on a display\n",
              stderr);
   return 1;
