@@ -36,8 +36,7 @@ session_stop() {
   [ -z "${SESSION_DIR:-}" ] || rm -rf "$SESSION_DIR"
 }
 
-# start_in_session NAME COMMAND...: COMMAND in the background, logging to NAME.log, stopped at
-# the end.
+# start_in_session NAME COMMAND...: COMMAND in the background, logged to NAME.log, stopped at exit.
 start_in_session() { "${@:2}" >"$SESSION_DIR/$1.log" 2>&1 & SESSION_PIDS+=($!); }
 
 # The speech server's only voice is a module that appends each utterance to $SPOKEN.

@@ -2,7 +2,6 @@
 # A blind player's whole session under the real Orca, by keys: the menu, a two-player game to
 # a win, a single-player move and the computer's reply, and the contact box. Each step checks
 # what Orca speaks, as the player hears it.
-# Usage: orca-walk.sh GAME
 source "$(dirname "$0")/../e2e/lib.sh"  # bounded waits
 source "$(dirname "$0")/orca-lib.sh"
 GAME=${1:-}
@@ -19,9 +18,8 @@ mark() {
 # review_row TEXT: Orca's flat review from the top of the window, line by line, until a line
 # holds TEXT (a row of the board reads its three cells by place and mark).
 review_row() {
-  local key=Insert+KP_Home line
+  local key=Insert+KP_Home line before
   for line in 1 2 3 4 5 6 7 8 9 10; do
-    local before
     before=$(wc -l <"$SPOKEN")
     say_key "$key"
     # At the last line Orca says nothing more.
@@ -77,8 +75,7 @@ say_key KP_Enter
 expect_spoken "TWO PLAYER push button"
 expect_spoken "Alt+T"
 
-# Two players: both names, the window, five marks by the digit row, the board under review,
-# and the win.
+# Two players: five marks by the digit row, the board under review, and the win.
 say_key alt+t
 answer_name "ENTER ' PLAYER A ' NAME" Ann
 answer_name "ENTER ' PLAYER B ' NAME" Bob

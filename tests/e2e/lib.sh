@@ -83,11 +83,14 @@ quit() {
   wait_window "CONTACT !" >/dev/null || exit 1
   window_gone "$MENU" || fail "the menu is still on screen behind the contact box"
   dismiss "CONTACT !"
+  ended_with_0
+}
+ended_with_0() {
   wait_until 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' && wait "$GAME_PID" || fail "the program did not end with 0"
   GAME_PID=""
 }
 setup() {
-  GAME=${1:-} PIXELS=${2:-} GAME_PID=""
+  GAME=${1:-} PIXELS=${2:-} HOSTILE=${3:-} GAME_PID=""
   [ -x "$GAME" ] && [ -x "$PIXELS" ] && [ -n "${DISPLAY:-}" ] || fail "usage: $0 GAME WINDOW_PIXELS, on a display"
   trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null' EXIT
 }

@@ -4,13 +4,11 @@
 # or the dialog open over it, to the front.
 source "$(dirname "$0")/lib.sh"
 setup "$@"
-HOSTILE=${3:-}
 [ -x "$HOSTILE" ] || fail "usage: $0 GAME WINDOW_PIXELS HOSTILE_CLIENT"
 other=""
 trap '[ -z "$GAME_PID" ] || kill "$GAME_PID" 2>/dev/null; [ -z "$other" ] || kill "$other" 2>/dev/null' EXIT
 # on_top WINDOW: whether WINDOW is the topmost of the screen's windows (xwininfo lists the top first).
 on_top() { [ "$(xwininfo -root -children | awk '/^ +0x/ { print $1; exit }')" = "$(printf '0x%x' "$1")" ]; }
-# second_start: another start on the display; it must end with 0 and show nothing.
 second_start() {
   local before
   before=$(windows | wc -l)

@@ -3,10 +3,8 @@
 # windows carry the class the entry names (the outside-clients walk checks each one).
 set -u
 ID=example.orvane.TicTacToe
-ICON_SIZES="16 32 48 64 128 256"
 fail() { echo "install: FAILED: $*" >&2; exit 1; }
 
-# entry_value TREE KEY: the value of KEY in the installed desktop entry.
 entry_value() { sed -n "s/^$2=//p" "$1/share/applications/$ID.desktop"; }
 
 # check_tree TREE PREFIX PROGRAM: TREE is where the files of PREFIX were put (DESTDIR
@@ -25,7 +23,7 @@ check_tree() {
   version=$("$tree/$3" --version | awk '{ print $NF }')
   grep -q "<release version=\"$version\"" "$tree/share/metainfo/$ID.metainfo.xml" ||
     fail "the AppStream file has no release $version"
-  for size in $ICON_SIZES; do
+  for size in 16 32 48 64 128 256; do
     facts=$("$PROBE" "$tree/share/icons/hicolor/${size}x$size/apps/$ID.png") ||
       fail "no $size-pixel icon"
     case "$(echo $facts) " in

@@ -11,20 +11,18 @@ expect() {  # expect MESSAGE_START ENVIRONMENT...
   esac
 }
 game=$1
+dir=$(mktemp -d)
+trap 'kill "$server" 2>/dev/null; rm -rf "$dir"' EXIT
 expect ": DISPLAY is not set" -u DISPLAY
 expect ": DISPLAY is not set" DISPLAY=
 expect " \":9713\": is an X server running there?" DISPLAY=:9713
 # A Wayland session whose compositor is not there, asked for or found from the session.
-runtime=$(mktemp -d)
 expect " \"nowhere\": is a compositor running there?" -u DISPLAY QT_QPA_PLATFORM=wayland \
-  WAYLAND_DISPLAY=nowhere XDG_RUNTIME_DIR="$runtime"
-expect " \"$runtime/gone\": is a compositor running there?" -u DISPLAY XDG_SESSION_TYPE=wayland \
-  WAYLAND_DISPLAY="$runtime/gone"
-rmdir "$runtime"
+  WAYLAND_DISPLAY=nowhere XDG_RUNTIME_DIR="$dir"
+expect " \"$dir/gone\": is a compositor running there?" -u DISPLAY XDG_SESSION_TYPE=wayland \
+  WAYLAND_DISPLAY="$dir/gone"
 
 # A server that wants a cookie the program does not have: it must say the server refused it.
-dir=$(mktemp -d)
-trap 'kill "$server" 2>/dev/null; rm -rf "$dir"' EXIT
 xauth -q -f "$dir/cookie" add :0 . 0123456789abcdef0123456789abcdef
 mkfifo "$dir/display"
 Xvfb -displayfd 3 -auth "$dir/cookie" -nolisten tcp 3>"$dir/display" 2>/dev/null &
