@@ -73,17 +73,22 @@ int fullscreen(Display* display, Window window) {
   return 0;
 }
 
+// The command's status, or -1 for a command line it does not know.
+int run(Display* display, int argc, char** argv) {
+  const std::string command = argc >= 2 ? argv[1] : "";
+  if (argc == 3 && command == "bad-request")
+    return badRequest(display, std::strtoul(argv[2], nullptr, 0));
+  if (argc == 3 && command == "fullscreen")
+    return fullscreen(display, std::strtoul(argv[2], nullptr, 0));
+  if (argc == 2 && command == "cover") return cover(display);
+  return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string command = argc >= 2 ? argv[1] : "";
-  Display* display = XOpenDisplay(nullptr);
-  int status = -1;
-  if (display != nullptr && argc == 3 && command == "bad-request")
-    status = badRequest(display, std::strtoul(argv[2], nullptr, 0));
-  if (display != nullptr && argc == 3 && command == "fullscreen")
-    status = fullscreen(display, std::strtoul(argv[2], nullptr, 0));
-  if (display != nullptr && argc == 2 && command == "cover") status = cover(display);
+  Display* display = argc >= 2 ? XOpenDisplay(nullptr) : nullptr;
+  const int status = display != nullptr ? run(display, argc, argv) : -1;
   if (display != nullptr) XCloseDisplay(display);
   if (status >= 0) return status;
   std::fputs("usage: hostile-client bad-request WINDOW | cover | fullscreen WINDOW, on a display\n",

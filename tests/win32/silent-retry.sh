@@ -9,13 +9,16 @@ trap 'rm -rf "$work"' EXIT
 # The stand-in program COUNTER PLAN...: its Nth run (counted in COUNTER) does what the Nth word
 # of PLAN says: "quiet" fails with status 3 and no output, "loud" fails with output, or passes.
 cat >"$work/program.sh" <<'PROGRAM'
-echo run >>"$1"
+counter=$1
+shift
+echo run >>"$counter"
+runs=$(wc -l <"$counter")
 plan=("$@")
-case ${plan[$(wc -l <"$1")]:-pass} in
+case ${plan[runs - 1]:-pass} in
   quiet) exit 3 ;;
   loud) echo "loud failure"; exit 1 ;;
 esac
-echo "passed on run $(wc -l <"$1")"
+echo "passed on run $runs"
 PROGRAM
 # run_plan PLAN...: runs the stand-in with that plan; sets out, status and runs.
 with_wine=("$@")
